@@ -3,7 +3,10 @@
 namespace pipetto {
 
 EConvertError EConvertError::invalid_integer(std::string_view text) {
-    return EConvertError("'" + std::string(text) + "' ist kein gültiger Integerwert");
+    std::string message(text);
+    message.insert(message.begin(), '\'');
+    message += "' ist kein gültiger Integerwert";
+    return EConvertError(message);
 }
 
 EInOutError::EInOutError(int code) : Exception(text_for_code(code)), code_(code) {}
@@ -24,8 +27,11 @@ std::string EInOutError::text_for_code(int code) {
         return "Zu wenig Speicherplatz";
     case io_code::invalid_numeric_input:
         return "Ungültige numerische Eingabe";
-    default:
-        return "E/A-Fehler " + std::to_string(code);
+    default: {
+        std::string text = "E/A-Fehler ";
+        text += std::to_string(code);
+        return text;
+    }
     }
 }
 
@@ -38,7 +44,9 @@ std::string error_display_text(std::string_view message) {
 }
 
 std::string cannot_write_message(std::string_view path) {
-    return "In " + std::string(path) + " kann nicht geschrieben werden";
+    std::string message = "In ";
+    message.append(path).append(" kann nicht geschrieben werden");
+    return message;
 }
 
 } // namespace pipetto

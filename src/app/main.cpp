@@ -1,0 +1,23 @@
+// Start-up: the application object, then the main window (which loads config.ini and
+// history.dat as it is created), then the message loop until the main window closes.
+
+#include <windows.h>
+
+#include <exception>
+
+#include "app/main_form.h"
+#include "framework/win/application.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    pipetto::win::Application application(instance);
+    application.set_title("Pipetto 2.0");
+    try {
+        pipetto::TMainform main_form(pipetto::win::Application::executable_directory());
+        application.set_main_window(main_form.hwnd());
+        main_form.show();
+        return application.run();
+    } catch (const std::exception& error) {
+        application.show_exception(error);
+        return 1;
+    }
+}

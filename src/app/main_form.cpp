@@ -1,0 +1,44 @@
+#include "app/main_form.h"
+
+#include "app/mouse_filter.h"
+#include "framework/win/application.h"
+
+namespace pipetto {
+
+TMainform::TMainform(std::filesystem::path settings_directory, bool is_main_window)
+    : settings_directory_(std::move(settings_directory)), history_file_(history_path()) {
+    quits_application = is_main_window;
+    build();
+    FormCreate();
+}
+
+TMainform::~TMainform() = default;
+
+void TMainform::FormCreate() {
+    Load();
+    PageControl.set_active_page(GrabSheet);
+    mouse_filter_ = install_mouse_filter();
+}
+
+bool TMainform::FormClose() {
+    set_caption("Close...");
+    // A failing save throws: the error display shows it and the window stays open.
+    Save();
+    return true;
+}
+
+void TMainform::FormDestroy() { mouse_filter_.reset(); }
+
+void TMainform::Load() {
+    LoadSettings();
+    LoadHistory();
+}
+
+void TMainform::Save() {
+    SaveSettings();
+    SaveHistory();
+}
+
+void TMainform::FrontCheckBoxClick() { set_always_on_top(FrontCheckBox.checked()); }
+
+} // namespace pipetto

@@ -1,0 +1,123 @@
+#include "framework/win/application.h"
+
+#include <commctrl.h>
+
+#include "framework/core/errors.h"
+#include "framework/win/win_text.h"
+
+namespace pipetto::win {
+namespace {
+
+Application* current_application = nullptr;
+constexpr wchar_t owner_class_name[] = L"PipettoApplication";
+
+// The owner window has the taskbar button; activating it hands the focus to the main window.
+LRESULT CALLBACK owner_procedure(HWND window, UINT message, WPARAM wparam,
+                                 LPARAM lparam) noexcept {
+    if (message == WM_ACTIVATE && LOWORD(wparam) != WA_INACTIVE && current_application) {
+        if (HWND main = current_application->main_window(); main && IsWindowVisible(main)) {
+            SetActiveWindow(main);
+            return 0;
+        }
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+void register_owner_class(HINSTANCE instance) {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = owner_procedure;
+    window_class.hInstance = instance;
+    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    window_class.lpszClassName = owner_class_name;
+    RegisterClassExW(&window_class);
+}
+
+} // namespace
+
+Application::Application(HINSTANCE instance) : instance_(instance) {
+    current_application = this;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                                       ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    register_owner_class(instance);
+    owner_.reset(CreateWindowExW(0, owner_class_name, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                 instance, nullptr));
+}
+
+Application::~Application() {
+    owner_.reset();
+    if (current_application == this)
+        current_application = nullptr;
+}
+
+Application& Application::current() { return *current_application; }
+bool Application::exists() noexcept { return current_application != nullptr; }
+
+void Application::set_title(std::string title) {
+    title_ = std::move(title);
+    SetWindowTextW(owner_.get(), widen(title_).c_str());
+}
+
+void Application::show_error(std::string_view message) const {
+    MessageBoxW(main_window_, widen(error_display_text(message)).c_str(), widen(title_).c_str(),
+                MB_OK | MB_ICONERROR);
+}
+
+void Application::show_exception(const std::exception& error) const { show_error(error.what()); }
+
+void Application::show_information(std::string_view message) const {
+    MessageBoxW(main_window_, widen(message).c_str(), L"Informationen",
+                MB_OK | MB_ICONINFORMATION);
+}
+
+int Application::run() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void Application::process_messages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+std::filesystem::path Application::executable_directory() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    // Everything up to and including the last "\" or ":".
+    const auto cut = path.find_last_of(L"\\:");
+    return std::filesystem::path(path.substr(0, cut == std::wstring::npos ? 0 : cut + 1));
+}
+
+void report_exception(const std::exception& error) noexcept {
+    try {
+        if (current_application)
+            current_application->show_exception(error);
+    } catch (...) {
+        // The error display itself failed (out of memory); there is nobody left to tell.
+    }
+}
+
+void report_unknown_exception() noexcept {
+    report_exception(Exception("Unbekannter Fehler"));
+}
+
+} // namespace pipetto::win

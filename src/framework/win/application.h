@@ -1,0 +1,65 @@
+#pragma once
+// The application object: its title, its error display and the message loop.
+
+#include <windows.h>
+
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "framework/win/handles.h"
+
+namespace pipetto::win {
+
+class Application {
+  public:
+    explicit Application(HINSTANCE instance);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+    ~Application();
+
+    // The one live application; the error display and the windows use it.
+    static Application& current();
+    static bool exists() noexcept;
+
+    HINSTANCE instance() const noexcept { return instance_; }
+
+    // The title is the text of the taskbar button and of every message box.
+    const std::string& title() const noexcept { return title_; }
+    void set_title(std::string title);
+
+    // The hidden owner of the program's top-level windows; its caption is the title.
+    HWND owner_window() const noexcept { return owner_.get(); }
+
+    // The window message boxes belong to: the main window once there is one.
+    void set_main_window(HWND window) noexcept { main_window_ = window; }
+    HWND main_window() const noexcept { return main_window_; }
+
+    // The error display: the message, with a full stop where it lacks one, in a box with
+    // the title, an error icon and one OK button.
+    void show_error(std::string_view message) const;
+    void show_exception(const std::exception& error) const;
+    // "Informationen" box with one OK button.
+    void show_information(std::string_view message) const;
+
+    // Runs the message loop until WM_QUIT; returns its exit code.
+    int run();
+    // Dispatches the messages already waiting, then returns (for tests).
+    void process_messages();
+
+    // Folder of the running executable, where config.ini and history.dat live.
+    static std::filesystem::path executable_directory();
+
+  private:
+    HINSTANCE instance_;
+    std::string title_;
+    WindowHandle owner_;
+    HWND main_window_ = nullptr;
+};
+
+// Hands an exception caught at a Win32 callback to the error display. Never throws.
+void report_exception(const std::exception& error) noexcept;
+void report_unknown_exception() noexcept;
+
+} // namespace pipetto::win

@@ -1,0 +1,195 @@
+#include "framework/win/control.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <exception>
+#include <stdexcept>
+
+#include "framework/win/application.h"
+#include "framework/win/win_text.h"
+#include "framework/win/window.h"
+
+namespace pipetto::win {
+namespace {
+
+constexpr wchar_t control_property[] = L"PipettoControl";
+constexpr UINT_PTR subclass_id = 0x50495045; // one subclass per control window
+
+// Short texts are converted on the stack: the grab cycle sets five of them ten times a
+// second and must not allocate.
+constexpr int small_text = 128;
+
+} // namespace
+
+Control::~Control() {
+    if (hwnd_) {
+        RemoveWindowSubclass(hwnd_, subclass_procedure, subclass_id);
+        RemovePropW(hwnd_, control_property);
+        DestroyWindow(hwnd_);
+    }
+}
+
+Control* Control::from_hwnd(HWND window) noexcept {
+    return window ? static_cast<Control*>(GetPropW(window, control_property)) : nullptr;
+}
+
+void Control::create(HWND parent, std::string_view text, const Properties& properties,
+                     UINT dpi) {
+    dpi_ = dpi;
+    const WindowKind kind = window_kind(properties);
+    DWORD style = kind.style | WS_CHILD;
+    if (!properties.hidden)
+        style |= WS_VISIBLE;
+    colour_ = properties.colour;
+    font_colour_ = properties.font_colour;
+    hwnd_ = CreateWindowExW(kind.ex_style, kind.window_class, widen(text).c_str(), style,
+                            scale(bounds96_.left), scale(bounds96_.top), scale(bounds96_.width),
+                            scale(creation_height(bounds96_.height)), parent, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd_)
+        throw std::runtime_error("CreateWindowEx failed");
+    SetPropW(hwnd_, control_property, this);
+    SetWindowSubclass(hwnd_, subclass_procedure, subclass_id, reinterpret_cast<DWORD_PTR>(this));
+    configure(properties);
+}
+
+void Control::apply_dpi(UINT dpi) {
+    dpi_ = dpi;
+    if (hwnd_)
+        MoveWindow(hwnd_, scale(bounds96_.left), scale(bounds96_.top), scale(bounds96_.width),
+                   scale(creation_height(bounds96_.height)), TRUE);
+}
+
+void Control::set_font(HFONT font) {
+    font_ = font;
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void Control::set_text(std::string_view text) {
+    std::array<wchar_t, small_text> wanted;
+    std::array<wchar_t, small_text> current;
+    const int wanted_length =
+        text.empty() ? 0
+                     : MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           wanted.data(), small_text - 1);
+    if (wanted_length == 0 && !text.empty()) {
+        // Too long for the stack: no need to save the work.
+        SetWindowTextW(hwnd_, widen(text).c_str());
+        return;
+    }
+    wanted[static_cast<size_t>(wanted_length)] = L'\0';
+    const int current_length = GetWindowTextW(hwnd_, current.data(), small_text);
+    if (current_length == wanted_length &&
+        std::wstring_view(current.data(), static_cast<size_t>(current_length)) ==
+            std::wstring_view(wanted.data(), static_cast<size_t>(wanted_length)))
+        return; // unchanged text: no repaint, no change event
+    SetWindowTextW(hwnd_, wanted.data());
+}
+
+std::string Control::text() const {
+    const int length = GetWindowTextLengthW(hwnd_);
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd_, wide.data(), length + 1);
+    wide.resize(static_cast<size_t>(copied));
+    return narrow(wide);
+}
+
+void Control::set_visible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+bool Control::visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+
+void Control::set_colour(TColor colour) {
+    if (colour_ == colour)
+        return;
+    colour_ = colour;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Control::set_font_colour(TColor colour) {
+    font_colour_ = colour;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+HBRUSH Control::background_brush() {
+    const COLORREF wanted = to_colorref(colour_.value_or(0xFF00000F));
+    if (!brush_ || brush_colour_ != wanted) {
+        brush_.reset(CreateSolidBrush(wanted));
+        brush_colour_ = wanted;
+    }
+    return brush_.get();
+}
+
+bool Control::handle_notification(UINT message, WPARAM wparam, LPARAM, LRESULT& result) {
+    switch (message) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX: {
+        if (!colour_ && !font_colour_)
+            return false;
+        const HDC dc = reinterpret_cast<HDC>(wparam);
+        if (font_colour_)
+            SetTextColor(dc, to_colorref(*font_colour_));
+        SetBkColor(dc, to_colorref(colour_.value_or(0xFF00000F)));
+        result = reinterpret_cast<LRESULT>(background_brush());
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool Control::intercept(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+LRESULT Control::call_original(UINT message, WPARAM wparam, LPARAM lparam) {
+    return DefSubclassProc(hwnd_, message, wparam, lparam);
+}
+
+LRESULT CALLBACK Control::subclass_procedure(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam, UINT_PTR, DWORD_PTR reference) noexcept {
+    auto* self = reinterpret_cast<Control*>(reference);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, subclass_procedure, subclass_id);
+        RemovePropW(window, control_property);
+        self->hwnd_ = nullptr;
+        return DefSubclassProc(window, message, wparam, lparam);
+    }
+    try {
+        LRESULT result = 0;
+        // Containers (group boxes, sheets, panels) pass their children's notifications on.
+        if (forward_to_control(message, wparam, lparam, result))
+            return result;
+        if (self->intercept(message, wparam, lparam, result))
+            return result;
+        return DefSubclassProc(window, message, wparam, lparam);
+    } catch (const std::exception& error) {
+        report_exception(error);
+    } catch (...) {
+        report_unknown_exception();
+    }
+    return 0;
+}
+
+COLORREF to_colorref(TColor colour) {
+    return colour_to_rgb(colour) & 0x00FFFFFFu;
+}
+
+const wchar_t* own_control_class(const wchar_t* name, HBRUSH background, UINT style) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (!GetClassInfoExW(instance, name, &existing)) {
+        WNDCLASSEXW registration{};
+        registration.cbSize = sizeof registration;
+        registration.style = style;
+        registration.lpfnWndProc = DefWindowProcW;
+        registration.hInstance = instance;
+        registration.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        registration.hbrBackground = background;
+        registration.lpszClassName = name;
+        RegisterClassExW(&registration);
+    }
+    return name;
+}
+
+} // namespace pipetto::win

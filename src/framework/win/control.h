@@ -1,0 +1,139 @@
+#pragma once
+// The base of every control on a window: a child window (of a Windows class or one of our
+// own) that knows its place at 96 DPI, its font, its colours and its events. The parent
+// forwards WM_COMMAND, WM_NOTIFY, WM_DRAWITEM and WM_CTLCOLOR* here, so that a control
+// handles its own click.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "colour/colour_value.h"
+#include "framework/win/handles.h"
+
+namespace pipetto::win {
+
+using pipetto::TColor;
+
+// Place and size in pixels at 96 DPI, relative to the parent.
+struct Bounds96 {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct FontSpec {
+    const wchar_t* face = nullptr; // null: the parent's font
+    int height = 0;                // character height in pixels at 96 DPI
+    bool bold = false;
+    bool underline = false;
+    bool operator==(const FontSpec&) const = default;
+};
+
+enum class Alignment { left, centre, right };
+enum class BevelStyle { none, etched, raised, lowered };
+
+// The properties a window's description may give a control; each kind reads the ones it
+// understands. Only values that differ from the kind's defaults are written in a table.
+struct Properties {
+    std::optional<TColor> colour = std::nullopt;      // background
+    std::optional<TColor> font_colour = std::nullopt; // text
+    bool checked = false;
+    bool read_only = false;
+    bool hidden = false;
+    bool stretch = false;
+    Alignment alignment = Alignment::left;
+    BevelStyle bevel = BevelStyle::none;
+    const char* hint = nullptr;
+    const char* hint_second_line = nullptr;
+    const char* url = nullptr;
+    const char* popup_menu = nullptr;
+    int glyph = 0; // bitmap resource of a button's glyph, 0 for none
+};
+
+class Control {
+  public:
+    Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    HWND hwnd() const noexcept { return hwnd_; }
+    static Control* from_hwnd(HWND window) noexcept;
+
+    // Creates the child window; called once by the window builder.
+    void create(HWND parent, std::string_view text, const Properties& properties, UINT dpi);
+
+    // Where the control sits at 96 DPI, and the DPI it is laid out for.
+    const Bounds96& bounds96() const noexcept { return bounds96_; }
+    void set_bounds96(const Bounds96& bounds) { bounds96_ = bounds; }
+    virtual void apply_dpi(UINT dpi);
+
+    void set_font(HFONT font);
+    HFONT font() const noexcept { return font_; }
+
+    void set_text(std::string_view text);
+    std::string text() const;
+    void set_visible(bool visible);
+    bool visible() const;
+
+    void set_colour(TColor colour);
+    void set_font_colour(TColor colour);
+
+    std::function<void()> on_click;
+    std::function<void()> on_change;
+
+    // A notification that the parent received from this control. True when handled.
+    virtual bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
+                                     LRESULT& result);
+
+  protected:
+    struct WindowKind {
+        const wchar_t* window_class;
+        DWORD style;
+        DWORD ex_style = 0;
+    };
+    virtual WindowKind window_kind(const Properties& properties) const = 0;
+    // Properties applied once the window exists.
+    virtual void configure(const Properties&) {}
+    // The creation height; a drop-down list needs room for its list.
+    virtual int creation_height(int height) const { return height; }
+
+    // Messages of the control's own window, seen before its window procedure.
+    // True when handled, with the result in `result`.
+    virtual bool intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    LRESULT call_original(UINT message, WPARAM wparam, LPARAM lparam);
+
+    UINT dpi() const noexcept { return dpi_; }
+    int scale(int pixels96) const noexcept { return MulDiv(pixels96, static_cast<int>(dpi_), 96); }
+    void fire(const std::function<void()>& event) const {
+        if (event)
+            event();
+    }
+    HBRUSH background_brush();
+
+    std::optional<TColor> colour_;
+    std::optional<TColor> font_colour_;
+
+  private:
+    static LRESULT CALLBACK subclass_procedure(HWND window, UINT message, WPARAM wparam,
+                                               LPARAM lparam, UINT_PTR id,
+                                               DWORD_PTR reference) noexcept;
+    HWND hwnd_ = nullptr;
+    Bounds96 bounds96_;
+    UINT dpi_ = 96;
+    HFONT font_ = nullptr;
+    Brush brush_;
+    COLORREF brush_colour_ = 0;
+};
+
+// The colour a TColor is drawn in: a system colour resolves to the current scheme's.
+COLORREF to_colorref(TColor colour);
+
+// Registers a window class of our own whose messages are handled by the control's
+// subclass; used by panels, images, sheets.
+const wchar_t* own_control_class(const wchar_t* name, HBRUSH background, UINT style = 0);
+
+} // namespace pipetto::win

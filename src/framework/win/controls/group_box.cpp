@@ -1,0 +1,19 @@
+#include "framework/win/controls/group_box.h"
+
+namespace pipetto::win {
+
+Control::WindowKind GroupBox::window_kind(const Properties&) const {
+    return {L"Button", BS_GROUPBOX | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
+}
+
+bool GroupBox::intercept(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    // A group box is transparent to the mouse (HTTRANSPARENT) by default, which would pass
+    // clicks between its children to the window below.
+    if (message == WM_NCHITTEST) {
+        result = HTCLIENT;
+        return true;
+    }
+    return false;
+}
+
+} // namespace pipetto::win

@@ -1,0 +1,13 @@
+#pragma once
+#include "framework/win/control.h"
+
+namespace pipetto::win {
+
+// A group box that holds its controls as children and passes their notifications on.
+class GroupBox : public Control {
+  protected:
+    WindowKind window_kind(const Properties& properties) const override;
+    bool intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+};
+
+} // namespace pipetto::win

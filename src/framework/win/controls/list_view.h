@@ -1,0 +1,66 @@
+#pragma once
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <vector>
+#include <string>
+#include <string_view>
+
+#include "framework/win/control.h"
+
+namespace pipetto::win {
+
+class PopupMenu;
+
+// The colours one cell of a report list is about to be drawn in; a handler may change them.
+struct SubItemDraw {
+    int row;
+    int sub_item;
+    COLORREF text_colour;
+    COLORREF back_colour;
+};
+
+// A report-style list of rows, each with a caption and sub-items, at most one selected.
+class ListView : public Control {
+  public:
+    struct Column {
+        std::string_view caption;
+        int width96;
+    };
+    void add_column(const Column& column);
+
+    int row_count() const;
+    // Appends a row; returns its position.
+    int add_row(std::string_view caption, std::string_view sub_item);
+    void delete_row(int row);
+    void clear();
+    std::string caption(int row) const;
+    void set_caption(int row, std::string_view caption);
+    std::string sub_item(int row, int sub_item = 1) const;
+    int selected_row() const; // -1 for none
+    void select_row(int row);
+
+    // Stops and restarts redrawing around a batch of changes.
+    void begin_update();
+    void end_update();
+
+    void set_popup_menu(PopupMenu* menu) noexcept { popup_menu_ = menu; }
+    std::function<void(SubItemDraw&)> on_custom_draw_sub_item;
+
+    void apply_dpi(UINT dpi) override;
+
+  protected:
+    WindowKind window_kind(const Properties& properties) const override;
+    void configure(const Properties& properties) override;
+    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
+                             LRESULT& result) override;
+
+  private:
+    LRESULT custom_draw(NMLVCUSTOMDRAW& draw);
+    std::vector<int> column_widths96_;
+    PopupMenu* popup_menu_ = nullptr;
+};
+
+} // namespace pipetto::win

@@ -1,0 +1,87 @@
+#include "framework/win/controls/page_control.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "framework/win/win_text.h"
+
+namespace pipetto::win {
+
+Control::WindowKind PageControl::window_kind(const Properties&) const {
+    return {WC_TABCONTROLW, TCS_BOTTOM | TCS_HOTTRACK | TCS_FOCUSNEVER | WS_CLIPCHILDREN |
+                                WS_CLIPSIBLINGS | WS_TABSTOP,
+            WS_EX_CONTROLPARENT};
+}
+
+void PageControl::add_page(TabSheet& sheet, std::string_view caption) {
+    // Tabs as wide as their captions: four of them share the control's width.
+    SendMessageW(hwnd(), TCM_SETMINTABWIDTH, 0, 0);
+    std::wstring text = widen(caption);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text.data();
+    SendMessageW(hwnd(), TCM_INSERTITEMW, sheets_.size(), reinterpret_cast<LPARAM>(&item));
+    sheets_.push_back(&sheet);
+    place_sheets();
+    show_active_sheet();
+}
+
+int PageControl::active_page_index() const {
+    return static_cast<int>(SendMessageW(hwnd(), TCM_GETCURSEL, 0, 0));
+}
+
+TabSheet& PageControl::active_page() const { return *sheets_.at(static_cast<size_t>(active_page_index())); }
+
+void PageControl::set_active_page(const TabSheet& sheet) {
+    const auto found = std::find(sheets_.begin(), sheets_.end(), &sheet);
+    if (found != sheets_.end())
+        set_active_page_index(static_cast<int>(found - sheets_.begin()));
+}
+
+void PageControl::set_active_page_index(int index) {
+    SendMessageW(hwnd(), TCM_SETCURSEL, index, 0);
+    show_active_sheet();
+}
+
+void PageControl::apply_dpi(UINT dpi) {
+    Control::apply_dpi(dpi);
+    place_sheets();
+}
+
+// Every sheet covers the tab control's display area, the client area less the tabs.
+void PageControl::place_sheets() {
+    RECT display;
+    GetClientRect(hwnd(), &display);
+    SendMessageW(hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    for (TabSheet* sheet : sheets_)
+        MoveWindow(sheet->hwnd(), display.left, display.top, display.right - display.left,
+                   display.bottom - display.top, TRUE);
+}
+
+void PageControl::show_active_sheet() {
+    const int active = active_page_index();
+    for (size_t i = 0; i < sheets_.size(); ++i)
+        if (static_cast<int>(i) != active)
+            ShowWindow(sheets_[i]->hwnd(), SW_HIDE);
+    if (active >= 0 && active < page_count())
+        ShowWindow(sheets_[static_cast<size_t>(active)]->hwnd(), SW_SHOW);
+}
+
+bool PageControl::handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
+                                      LRESULT& result) {
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lparam)->code == TCN_SELCHANGE) {
+        show_active_sheet();
+        fire(on_change);
+        result = 0;
+        return true;
+    }
+    return Control::handle_notification(message, wparam, lparam, result);
+}
+
+Control::WindowKind TabSheet::window_kind(const Properties&) const {
+    return {own_control_class(L"PipettoTabSheet", GetSysColorBrush(COLOR_BTNFACE)),
+            WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+}
+
+} // namespace pipetto::win

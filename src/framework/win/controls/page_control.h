@@ -1,0 +1,39 @@
+#pragma once
+#include <vector>
+
+#include "framework/win/control.h"
+
+namespace pipetto::win {
+
+class TabSheet;
+
+// A tab control whose pages are sheets laid over its display area; tabs at the bottom,
+// highlighted under the mouse. Only the active page's sheet is visible.
+class PageControl : public Control {
+  public:
+    void add_page(TabSheet& sheet, std::string_view caption);
+    int page_count() const noexcept { return static_cast<int>(sheets_.size()); }
+    int active_page_index() const;
+    TabSheet& active_page() const;
+    void set_active_page(const TabSheet& sheet);
+    void set_active_page_index(int index);
+    void apply_dpi(UINT dpi) override;
+
+  protected:
+    WindowKind window_kind(const Properties& properties) const override;
+    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
+                             LRESULT& result) override;
+
+  private:
+    void place_sheets();
+    void show_active_sheet();
+    std::vector<TabSheet*> sheets_;
+};
+
+// One page of a page control: a surface in the face colour that holds the page's controls.
+class TabSheet : public Control {
+  protected:
+    WindowKind window_kind(const Properties& properties) const override;
+};
+
+} // namespace pipetto::win

@@ -1,0 +1,32 @@
+#include "framework/win/controls/popup_menu.h"
+
+#include "framework/win/win_text.h"
+
+namespace pipetto::win {
+
+PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {}
+
+void PopupMenu::add_item(std::string_view caption, std::function<void()> on_click) {
+    const UINT id = static_cast<UINT>(handlers_.size()) + 1;
+    if (caption == "-")
+        AppendMenuW(menu_.get(), MF_SEPARATOR, id, nullptr);
+    else
+        AppendMenuW(menu_.get(), MF_STRING, id, widen(caption).c_str());
+    handlers_.push_back(std::move(on_click));
+}
+
+void PopupMenu::popup(HWND owner, POINT screen_point) {
+    // The menu returns the chosen id instead of posting it, so the handler runs here.
+    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+        menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+        screen_point.x, screen_point.y, 0, owner, nullptr));
+    if (chosen != 0)
+        choose(static_cast<int>(chosen) - 1);
+}
+
+void PopupMenu::choose(int index) {
+    if (index >= 0 && index < item_count() && handlers_[static_cast<size_t>(index)])
+        handlers_[static_cast<size_t>(index)]();
+}
+
+} // namespace pipetto::win

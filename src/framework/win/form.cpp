@@ -1,0 +1,186 @@
+#include "framework/win/form.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "framework/win/application.h"
+#include "framework/win/controls/label.h"
+#include "framework/win/controls/page_control.h"
+#include "framework/win/win_text.h"
+
+namespace pipetto::win {
+namespace {
+
+DWORD form_style() { return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN; }
+DWORD form_ex_style(bool tool_window) {
+    return WS_EX_CONTROLPARENT | (tool_window ? WS_EX_TOOLWINDOW : 0);
+}
+
+} // namespace
+
+Form::~Form() {
+    // Controls are members of the derived form and are gone by now; the window goes next.
+}
+
+void Form::create_form(const FormDescription& description, int left, int top) {
+    description_ = description;
+    HWND owner = Application::exists() ? Application::current().owner_window() : nullptr;
+    create_window({description.class_name, 0}, form_ex_style(description.tool_window),
+                  form_style(), widen(description.caption).c_str(), left, top, 100, 100, owner);
+    if (!hwnd())
+        throw std::runtime_error("CreateWindowEx failed");
+    dpi_ = GetDpiForWindow(hwnd());
+    if (dpi_ == 0)
+        dpi_ = 96;
+    size_to_client();
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+}
+
+void Form::size_to_client() {
+    RECT outer{0, 0, MulDiv(description_.client_width96, static_cast<int>(dpi_), 96),
+               MulDiv(description_.client_height96, static_cast<int>(dpi_), 96)};
+    AdjustWindowRectExForDpi(&outer, form_style(), FALSE, form_ex_style(description_.tool_window),
+                             dpi_);
+    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::add_control(std::string_view name, Control& control, std::string_view parent,
+                       const Bounds96& bounds, std::string_view text, const FontSpec& font,
+                       const Properties& properties) {
+    control.set_bounds96(bounds);
+    control.create(hwnd_of(parent), text, properties, dpi_);
+    const FontSpec effective = font.face ? font : font_of(parent);
+    control.set_font(fonts_.get(effective, dpi_));
+    if (bounds.width == 0)
+        if (auto* label = dynamic_cast<Label*>(&control))
+            label->fit_width_to_text();
+    controls_.push_back({std::string(name), &control, std::string(parent)});
+    control_fonts_.push_back(effective);
+
+    if (auto* sheet = dynamic_cast<TabSheet*>(&control))
+        if (auto* pages = dynamic_cast<PageControl*>(find_control(parent)))
+            pages->add_page(*sheet, text);
+
+    if (properties.hint) {
+        std::wstring hint = widen(properties.hint);
+        if (properties.hint_second_line)
+            hint += L"\r\n" + widen(properties.hint_second_line);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
+        tool.lpszText = hint.data();
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+Control* Form::find_control(std::string_view name) const {
+    for (const NamedControl& entry : controls_)
+        if (entry.name == name)
+            return entry.control;
+    return nullptr;
+}
+
+const FontSpec& Form::font_of(std::string_view name) const {
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].name == name)
+            return control_fonts_[i];
+    return description_.font;
+}
+
+HWND Form::hwnd_of(std::string_view name) const {
+    if (name.empty())
+        return hwnd();
+    if (Control* parent = find_control(name))
+        return parent->hwnd();
+    throw std::logic_error("unknown parent control " + std::string(name));
+}
+
+void Form::apply_dpi(UINT dpi) {
+    dpi_ = dpi;
+    fonts_.clear();
+    for (size_t i = 0; i < controls_.size(); ++i) {
+        controls_[i].control->apply_dpi(dpi);
+        controls_[i].control->set_font(fonts_.get(control_fonts_[i], dpi));
+    }
+}
+
+void Form::show() {
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+}
+void Form::hide() { ShowWindow(hwnd(), SW_HIDE); }
+bool Form::visible() const { return IsWindowVisible(hwnd()) != FALSE; }
+void Form::close() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+std::string Form::caption() const {
+    const int length = GetWindowTextLengthW(hwnd());
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(hwnd(), text.data(), length + 1)));
+    return narrow(text);
+}
+
+void Form::set_caption(std::string_view caption) { SetWindowTextW(hwnd(), widen(caption).c_str()); }
+
+int Form::left() const {
+    RECT outer;
+    GetWindowRect(hwnd(), &outer);
+    return outer.left;
+}
+
+int Form::top() const {
+    RECT outer;
+    GetWindowRect(hwnd(), &outer);
+    return outer.top;
+}
+
+int Form::outer_width() const {
+    RECT outer;
+    GetWindowRect(hwnd(), &outer);
+    return outer.right - outer.left;
+}
+
+void Form::set_position(int left, int top) {
+    SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Form::always_on_top() const {
+    return (GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+void Form::set_always_on_top(bool on_top) {
+    SetWindowPos(hwnd(), on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_CLOSE:
+        if (on_close())
+            DestroyWindow(hwnd());
+        return 0;
+    case WM_DESTROY:
+        on_destroy();
+        if (quits_application)
+            PostQuitMessage(0);
+        return 0;
+    case WM_DPICHANGED: {
+        const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
+        apply_dpi(HIWORD(wparam));
+        SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    default:
+        return Window::handle_message(message, wparam, lparam);
+    }
+}
+
+} // namespace pipetto::win

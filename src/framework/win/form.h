@@ -1,0 +1,93 @@
+#pragma once
+// A top-level window built from its description: one table of control rows, read like
+// the layout tables it comes from, with positions at 96 DPI scaled to the window's DPI.
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/win/control.h"
+#include "framework/win/fonts.h"
+#include "framework/win/window.h"
+
+namespace pipetto::win {
+
+struct FormDescription {
+    const wchar_t* class_name;
+    const char* caption;
+    int client_width96;
+    int client_height96;
+    FontSpec font;
+    bool tool_window = true;
+};
+
+class Form : public Window {
+  public:
+    ~Form() override;
+
+    void show();
+    void hide();
+    bool visible() const;
+    // Asks the window to close, as its close button does.
+    void close();
+
+    std::string caption() const;
+    void set_caption(std::string_view caption);
+
+    // Outer edges in screen pixels.
+    int left() const;
+    int top() const;
+    int outer_width() const;
+    void set_position(int left, int top);
+
+    bool always_on_top() const;
+    void set_always_on_top(bool on_top);
+
+    UINT dpi() const noexcept { return dpi_; }
+
+    // The control of a row by its name (for tests and checks), null if none.
+    Control* find_control(std::string_view name) const;
+    struct NamedControl {
+        std::string name;
+        Control* control;
+        std::string parent;
+    };
+    const std::vector<NamedControl>& controls() const noexcept { return controls_; }
+
+  protected:
+    // Creates the hidden window; the caller then adds its controls.
+    void create_form(const FormDescription& description, int left, int top);
+
+    // Creates one control of the description inside the named parent ("" for the form).
+    void add_control(std::string_view name, Control& control, std::string_view parent,
+                     const Bounds96& bounds, std::string_view text, const FontSpec& font,
+                     const Properties& properties);
+
+    // The close event: false keeps the window open.
+    virtual bool on_close() { return true; }
+    // The destroy event, while the controls still exist.
+    virtual void on_destroy() {}
+
+    LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+    // When set, destroying this window ends the message loop.
+    bool quits_application = false;
+
+  private:
+    void apply_dpi(UINT dpi);
+    void size_to_client();
+    const FontSpec& font_of(std::string_view name) const;
+    HWND hwnd_of(std::string_view name) const;
+
+    FormDescription description_{};
+    UINT dpi_ = 96;
+    FontCache fonts_;
+    std::vector<NamedControl> controls_;
+    std::vector<FontSpec> control_fonts_;
+    HWND tooltip_ = nullptr;
+};
+
+} // namespace pipetto::win

@@ -1,0 +1,53 @@
+#pragma once
+// history.dat: the live slots of the history table as a plain sequence of 186-byte
+// records, no header. Read once at start-up, replaced whole when the main window closes.
+//
+// The file object remembers whether the history was loaded whole. If it wasn't (never
+// loaded, a read failed part way, or the file held more records than the table has
+// slots), saving would replace the file with only part of the user's colours, so
+// save() refuses.
+
+#include "history/history_table.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <utility>
+
+namespace pipetto {
+
+struct HistoryLoadResult {
+    int records_loaded = 0;             // appended to the table, in file order
+    std::uintmax_t records_in_file = 0; // whole records the file holds
+    bool complete = true;               // every record of the file is in the table
+
+    std::uintmax_t records_left_out() const noexcept { return records_in_file - records_loaded; }
+};
+
+class HistoryFile {
+  public:
+    explicit HistoryFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+    const std::filesystem::path& path() const noexcept { return path_; }
+
+    // Appends the file's records to the table's live slots (at start-up the table is
+    // empty, so record k lands in slot k). The file is opened for reading only, so a
+    // read-only history.dat loads. A trailing piece shorter than a record is ignored;
+    // records beyond the table's capacity are left out and reported in the result.
+    // A missing file loads nothing and is no error. A failing open or read raises
+    // EInOutError; the records read before it stay in the table (table.count() tells
+    // how many), and the file is no longer overwritten by save().
+    HistoryLoadResult load(HistoryTable& table);
+
+    // Replaces the file with the table's live slots 1..n; a failure raises EInOutError
+    // and leaves the old file as it was. Returns false, writing nothing, unless a load
+    // took the file whole (or found none) before.
+    bool save(const HistoryTable& table) const;
+
+    bool may_overwrite() const noexcept { return may_overwrite_; }
+
+  private:
+    std::filesystem::path path_;
+    bool may_overwrite_ = false;
+};
+
+} // namespace pipetto

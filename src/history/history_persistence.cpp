@@ -1,0 +1,53 @@
+// The history.dat half of Load and Save: the table's live slots and the list's rows are
+// filled together from the file, and the live slots are written back at close.
+
+#include <string>
+
+#include "app/main_form.h"
+#include "framework/core/errors.h"
+#include "framework/win/application.h"
+#include "framework/win/win_text.h"
+
+namespace pipetto {
+namespace {
+
+std::string too_many_records_message(std::uintmax_t in_file) {
+    return "history.dat holds " + std::to_string(in_file) +
+           " colours, but Pipetto keeps at most " + std::to_string(HistoryTable::capacity) +
+           ". The first " + std::to_string(HistoryTable::capacity) +
+           " are listed; history.dat is left as it is when Pipetto closes, so that no colour "
+           "is lost.";
+}
+
+} // namespace
+
+void TMainform::LoadHistory() {
+    HistoryLoadResult result;
+    try {
+        result = history_file_.load(HistoryTable);
+    } catch (const EInOutError& error) {
+        // The slots read before the failure stay listed; the file is not written over.
+        fill_history_list();
+        win::Application::current().show_exception(error);
+        return;
+    }
+    fill_history_list();
+    if (!result.complete)
+        win::Application::current().show_information(too_many_records_message(result.records_in_file));
+}
+
+void TMainform::fill_history_list() {
+    HistoryList.begin_update();
+    for (int slot = HistoryList.row_count() + 1; slot <= HistoryTable.count(); ++slot) {
+        const THistoryEntry& entry = HistoryTable.slot(slot);
+        HistoryList.add_row(win::ansi_to_utf8(entry.Name.view()), win::ansi_to_utf8(entry.Hex.view()));
+    }
+    HistoryList.end_update();
+}
+
+void TMainform::SaveHistory() {
+    // A history that was not loaded whole is never written over history.dat.
+    history_file_.save(HistoryTable);
+}
+
+} // namespace pipetto

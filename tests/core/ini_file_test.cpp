@@ -1,0 +1,144 @@
+#include "framework/core/errors.h"
+#include "framework/core/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+using namespace pipetto;
+namespace fs = std::filesystem;
+
+namespace {
+
+class IniFileOnDisk : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("pipetto_ini_" + std::to_string(getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        path = dir / "config.ini";
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string contents() const {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void put(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
+
+    fs::path dir;
+    fs::path path;
+};
+
+} // namespace
+
+TEST_F(IniFileOnDisk, AFileWrittenFromScratchHoldsTheNineLinesWithCrLf) {
+    IniFile ini = IniFile::load(path);
+    ini.write_string("screen", "x", "100");
+    ini.write_string("screen", "y", "100");
+    ini.write_string("screen", "stayontop", "True");
+    ini.write_string("loupe", "cursor", "True");
+    ini.write_string("hotkey", "grab", "18");
+    ini.write_string("hotkey", "loupe", "0");
+    ini.save(path);
+
+    EXPECT_EQ(contents(), "[screen]\r\nx=100\r\ny=100\r\nstayontop=True\r\n"
+                          "[loupe]\r\ncursor=True\r\n[hotkey]\r\ngrab=18\r\nloupe=0\r\n");
+
+    // Written again over itself with other values: same lines, new values, nothing added.
+    IniFile again = IniFile::load(path);
+    again.write_string("screen", "x", "-1200");
+    again.write_string("screen", "y", "-5");
+    again.write_string("screen", "stayontop", "False");
+    again.save(path);
+    const IniFile back = IniFile::load(path);
+    EXPECT_EQ(back.read_string("screen", "x", ""), "-1200");
+    EXPECT_EQ(back.read_string("screen", "y", ""), "-5");
+    EXPECT_EQ(back.read_string("screen", "stayontop", ""), "False");
+    EXPECT_EQ(back.read_string("hotkey", "grab", ""), "18");
+    EXPECT_EQ(contents(), "[screen]\r\nx=-1200\r\ny=-5\r\nstayontop=False\r\n"
+                          "[loupe]\r\ncursor=True\r\n[hotkey]\r\ngrab=18\r\nloupe=0\r\n");
+}
+
+TEST_F(IniFileOnDisk, WhatTheProgramDoesNotKnowSurvivesASaveInItsPlace) {
+    put("; written by hand\n"
+        "[other]\n"
+        "colour=\xe4rger\n"
+        "\n"
+        "[screen]\n"
+        "x=5\n"
+        "theme=dark\n"
+        "\n"
+        "[loupe]\r\n"
+        "zoom=4");
+    IniFile ini = IniFile::load(path);
+    ini.write_string("screen", "x", "100");
+    ini.write_string("screen", "stayontop", "True");
+    ini.write_string("loupe", "cursor", "False");
+    ini.write_string("hotkey", "grab", "18");
+    ini.save(path);
+
+    EXPECT_EQ(contents(), "; written by hand\r\n"
+                          "[other]\r\n"
+                          "colour=\xe4rger\r\n"
+                          "\r\n"
+                          "[screen]\r\n"
+                          "x=100\r\n"
+                          "theme=dark\r\n"
+                          "stayontop=True\r\n"
+                          "\r\n"
+                          "[loupe]\r\n"
+                          "zoom=4\r\n"
+                          "cursor=False\r\n"
+                          "[hotkey]\r\n"
+                          "grab=18\r\n");
+}
+
+TEST(IniFile, SectionsAndKeysAreFoundRegardlessOfCaseAndBlanks) {
+    IniFile ini = IniFile::parse("[ Screen ]\n"
+                                 "  X = -20  \n"
+                                 ";y=7\n"
+                                 "Y=1\n"
+                                 "y=2\n"
+                                 "[HOTKEY]\n"
+                                 "Grab=\n");
+    EXPECT_EQ(ini.read_string("SCREEN", "x", "d"), "-20");
+    EXPECT_EQ(ini.read_string("screen", "y", "d"), "1"); // the commented line isn't a key
+    EXPECT_EQ(ini.read_string("hotkey", "grab", "d"), "");
+    EXPECT_EQ(ini.read_string("hotkey", "loupe", "d"), "d");
+    EXPECT_EQ(ini.read_string("loupe", "cursor", ""), "");
+    EXPECT_EQ(ini.read_string("screen", "stayontop", "True"), "True");
+    // A key of one section is not found in another.
+    EXPECT_EQ(ini.read_string("hotkey", "x", "none"), "none");
+
+    ini.write_string("screen", "y", "3");
+    ini.write_string("Hotkey", "GRAB", "0");
+    // Lines not written keep their blanks.
+    EXPECT_EQ(ini.text(), "[ Screen ]\r\n"
+                          "  X = -20  \r\n"
+                          ";y=7\r\n"
+                          "Y=3\r\n"
+                          "y=2\r\n"
+                          "[HOTKEY]\r\n"
+                          "Grab=0\r\n");
+}
+
+TEST_F(IniFileOnDisk, AMissingFileReadsAsEmptyAndOtherFailuresAreReported) {
+    const IniFile none = IniFile::load(path);
+    EXPECT_EQ(none.text(), "");
+    EXPECT_EQ(none.read_string("screen", "x", "100"), "100");
+
+    fs::create_directory(path);
+    EXPECT_THROW(IniFile::load(path), EInOutError);
+}
+
+TEST(IniFile, AValueCannotAddLinesOfItsOwn) {
+    IniFile ini;
+    ini.write_string("screen", "x", "1\r\n[hotkey]\r\ngrab=99");
+    EXPECT_EQ(ini.text(), "[screen]\r\nx=1\r\n");
+    EXPECT_EQ(ini.read_string("hotkey", "grab", "none"), "none");
+}

@@ -1,0 +1,100 @@
+# Shared pieces of the build, test and run commands. Sourced, not run.
+# shellcheck shell=bash
+
+REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_ROOT=${PIPETTO_BUILD_ROOT:-$REPO_ROOT/build}
+
+PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth
+          googletest xdotool xclip imagemagick x11-common procps)
+
+log() { printf '== %s\n' "$*" >&2; }
+
+# Installs whatever of the toolchain is missing (Debian 12, run as root).
+install_missing_packages() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    log "installing: ${missing[*]}"
+    local sudo=
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build_native() {
+    cmake -S "$REPO_ROOT" -B "$BUILD_ROOT/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$BUILD_ROOT/native" -j"$(nproc)"
+}
+
+build_windows() {
+    cmake -S "$REPO_ROOT" -B "$BUILD_ROOT/win" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake --build "$BUILD_ROOT/win" -j"$(nproc)"
+}
+
+# Wine in a throwaway prefix, quiet, never offering Mono or Gecko.
+wine_environment() {
+    export WINEPREFIX=${WINEPREFIX:-$BUILD_ROOT/wineprefix}
+    export WINEDEBUG=${WINEDEBUG:--all}
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEARCH=win64
+}
+
+# Creates the prefix once: Wine's own fonts (Tahoma, MS Sans Serif) copied where Wine
+# looks for them, and unmanaged windows so that DestroyWindow is quick without a window manager.
+prepare_wine_prefix() {
+    wine_environment
+    wineserver -p </dev/null >/dev/null 2>&1
+    if [ ! -f "$WINEPREFIX/.pipetto-ready" ]; then
+        log "creating the Wine prefix $WINEPREFIX"
+        wineboot -i </dev/null >/dev/null 2>&1
+        wineserver -w
+        mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+        cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+        wineserver -w
+        wineserver -p </dev/null >/dev/null 2>&1
+        touch "$WINEPREFIX/.pipetto-ready"
+    fi
+    # Starting the boot here, with its output away from our pipes, keeps Wine's helper
+    # processes from holding a pipe of ours open.
+    wineboot </dev/null >/dev/null 2>&1
+}
+
+# A headless X display for the tests; sets DISPLAY and remembers the server for stop_all.
+XVFB_PID=
+start_headless_display() {
+    local n
+    for n in $(seq 90 120); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+        XVFB_PID=$!
+        for _ in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$n" ] && break
+            sleep 0.1
+        done
+        export DISPLAY=":$n"
+        return 0
+    done
+    log "no free X display number"
+    return 1
+}
+
+# Keeps Wine's desktop process alive across the GUI tests, so that each test does not
+# pay for its restart.
+KEEPALIVE_PID=
+start_wine_keepalive() {
+    local exe="$BUILD_ROOT/win/tests/wine_keepalive.exe"
+    [ -f "$exe" ] || return 0
+    wine "$exe" </dev/null >/dev/null 2>&1 &
+    KEEPALIVE_PID=$!
+}
+
+stop_all() {
+    [ -n "$KEEPALIVE_PID" ] && kill "$KEEPALIVE_PID" 2>/dev/null
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    return 0
+}
