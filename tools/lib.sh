@@ -46,21 +46,21 @@ wine_environment() {
 # looks for them, and unmanaged windows so that DestroyWindow is quick without a window manager.
 prepare_wine_prefix() {
     wine_environment
-    wineserver -p </dev/null >/dev/null 2>&1
+    wineserver -p </dev/null >/dev/null 2>&1 || true
     if [ ! -f "$WINEPREFIX/.pipetto-ready" ]; then
         log "creating the Wine prefix $WINEPREFIX"
         wineboot -i </dev/null >/dev/null 2>&1
-        wineserver -w
+        wineserver -w || true
         mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
         cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-        wineserver -w
-        wineserver -p </dev/null >/dev/null 2>&1
+        wineserver -w || true
+        wineserver -p </dev/null >/dev/null 2>&1 || true
         touch "$WINEPREFIX/.pipetto-ready"
     fi
     # Starting the boot here, with its output away from our pipes, keeps Wine's helper
     # processes from holding a pipe of ours open.
-    wineboot </dev/null >/dev/null 2>&1
+    wineboot </dev/null >/dev/null 2>&1 || true
 }
 
 # A headless X display for the tests; sets DISPLAY and remembers the server for stop_all.
@@ -86,7 +86,7 @@ start_headless_display() {
 # pay for its restart.
 KEEPALIVE_PID=
 start_wine_keepalive() {
-    local exe="$BUILD_ROOT/win/tests/wine_keepalive.exe"
+    local exe="$BUILD_ROOT/win/bin/wine_keepalive.exe"
     [ -f "$exe" ] || return 0
     wine "$exe" </dev/null >/dev/null 2>&1 &
     KEEPALIVE_PID=$!

@@ -27,7 +27,11 @@ bool TMainform::FormClose() {
     return true;
 }
 
-void TMainform::FormDestroy() { mouse_filter_.reset(); }
+void TMainform::FormDestroy() {
+    mouse_filter_.reset();
+    // No tick may reach the controls once their windows are gone.
+    ColorPicker.SetEnabled(false);
+}
 
 void TMainform::Load() {
     LoadSettings();

@@ -3,6 +3,8 @@
 // Its controls are the fields below, built from the table in main_form_layout.cpp.
 
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "framework/win/controls/bevel.h"
 #include "framework/win/controls/check_box.h"
@@ -18,6 +20,7 @@
 #include "framework/win/controls/push_button.h"
 #include "framework/win/form.h"
 #include "framework/win/handles.h"
+#include "grab/color_picker.h"
 #include "history/history_file.h"
 #include "history/history_table.h"
 
@@ -46,6 +49,7 @@ class TMainform : public win::Form {
     void LoupeKeyChange();
 
     // Grab page.
+    void ColorPickerIdle();
     void LoupeBtnClick();
     void HexCopyBtnClick();
     void HtmlCopyBtnClick();
@@ -55,6 +59,8 @@ class TMainform : public win::Form {
     void PixelCopyBtnClick();
 
     // History page.
+    // Adds the colour the Grab page shows, unless it is listed already; true when added.
+    bool AddToHistory();
     void HistoryListClick();
     void HistoryListCustomDrawSubItem(win::SubItemDraw& cell);
     void ItemNameChange();
@@ -103,11 +109,18 @@ class TMainform : public win::Form {
 
     // The kept colours: row k of HistoryList is slot k+1.
     ::pipetto::HistoryTable HistoryTable;
+    // The colour and position of the history row last clicked.
+    TColor SelectedColor = 0;
+    int SelectedIndex = 0;
 
     // About page.
     win::GroupBox GroupBox4;
     win::Label LabelFill1, LabelFill3, LabelFill4, LabelFill5;
     win::Label quarnelUrl, zolvaUrl;
+
+    // Samples the screen ten times a second while grabbing is on; each tick runs
+    // ColorPickerIdle. Declared after the controls it writes, so it goes before them.
+    TColorPicker ColorPicker;
 
   protected:
     bool on_close() override { return FormClose(); }
@@ -120,12 +133,19 @@ class TMainform : public win::Form {
     void LoadHistory();
     void SaveHistory();
     void fill_history_list();
+    // History copies: false, after telling the user, when there is no colour to copy.
+    bool history_colour_ready();
+    void copy_history_text(std::string_view text);
 
     std::filesystem::path settings_directory_;
     // config.ini could not be read at start-up: it is never written over at close.
     bool settings_unreadable_ = false;
     HistoryFile history_file_;
     win::HookHandle mouse_filter_;
+    // The colour text of the row last clicked, when it was no colour; empty otherwise.
+    std::string unreadable_selected_colour_;
+    // Told that the history is full; cleared once a deletion makes room again.
+    bool history_full_reported_ = false;
 };
 
 } // namespace pipetto

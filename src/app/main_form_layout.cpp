@@ -153,6 +153,9 @@ void TMainform::build() {
     HistoryPopup.add_item("Delete All", [this] { Alleentfernen1Click(); });
     HistoryList.set_popup_menu(&HistoryPopup);
 
+    // The sampler: enabled from the start, so grabbing begins with the message loop.
+    ColorPicker.SetOnTimer([this] { ColorPickerIdle(); });
+
     GrabKey.set_items(hotkey_entry_texts);
     GrabKey.set_item_index(grab_hotkey_default_index);
     LoupeKey.set_items(hotkey_entry_texts);

@@ -1,15 +1,94 @@
-// The history list: selecting, renaming and deleting the kept colours.
+// The history list: selecting, renaming and deleting the kept colours. Every change
+// touches the list and the table together, so that row k stays slot k+1.
+
+#include <string>
+#include <string_view>
 
 #include "app/main_form.h"
+#include "colour/colour_identifiers.h"
+#include "framework/core/errors.h"
+#include "framework/win/application.h"
+#include "framework/win/win_text.h"
 
 namespace pipetto {
+namespace {
 
-void TMainform::HistoryListClick() {}
-void TMainform::HistoryListCustomDrawSubItem(win::SubItemDraw&) {}
-void TMainform::ItemNameChange() {}
-void TMainform::ItemNameClick() {}
-void TMainform::Lschen1Click() {}
-void TMainform::Alleentfernen1Click() {}
+constexpr std::string_view select_colour_message = "Please select a color value...";
+constexpr SIZE selected_pixel_size{15, 18};
+
+// A row's colour is its colour text cut to "$" and 8 digits.
+std::string colour_text_of(const THistoryEntry& entry) {
+    return win::ansi_to_utf8(entry.Hex.view().substr(0, 9));
+}
+
+} // namespace
+
+void TMainform::HistoryListClick() {
+    const int row = HistoryList.selected_row();
+    if (row < 0 || row >= HistoryTable.count())
+        return;
+    const std::string colour_text = colour_text_of(HistoryTable.slot(row + 1));
+    const auto colour = try_colour_from_text(colour_text);
+    if (colour) {
+        SelectedColor = *colour;
+        unreadable_selected_colour_.clear();
+        PixelImage2.fill(win::to_colorref(SelectedColor), selected_pixel_size);
+    } else {
+        // Named and deleted like any row, but it has no colour to copy; the copies say so.
+        unreadable_selected_colour_ = colour_text;
+    }
+    SelectedIndex = row;
+    ItemName.set_text(HistoryList.caption(row));
+    // Reported here, once per click; drawing the row never complains.
+    if (!colour)
+        throw EConvertError::invalid_integer(colour_text);
+}
+
+void TMainform::HistoryListCustomDrawSubItem(win::SubItemDraw& cell) {
+    if (cell.sub_item != 1 || cell.row < 0 || cell.row >= HistoryTable.count())
+        return;
+    // A row without a colour keeps the list's own colours, so its text stays readable.
+    if (const auto colour = try_colour_from_text(colour_text_of(HistoryTable.slot(cell.row + 1)))) {
+        cell.text_colour = win::to_colorref(*colour);
+        cell.back_colour = cell.text_colour;
+    }
+}
+
+void TMainform::ItemNameChange() {
+    if (HistoryList.selected_row() < 0) {
+        win::Application::current().show_information(select_colour_message);
+        return;
+    }
+    // The row last clicked may be gone (deleted since); then there is nothing to rename.
+    if (SelectedIndex < 0 || SelectedIndex >= HistoryList.row_count() ||
+        SelectedIndex >= HistoryTable.count())
+        return;
+    const std::string name = ItemName.text();
+    HistoryList.set_caption(SelectedIndex, name);
+    HistoryTable.slot(SelectedIndex + 1).Name.assign(win::utf8_to_ansi(name));
+}
+
+void TMainform::ItemNameClick() {
+    if (HistoryList.selected_row() < 0)
+        win::Application::current().show_information(select_colour_message);
+}
+
+void TMainform::Lschen1Click() {
+    const int row = HistoryList.selected_row();
+    if (row < 0 || row >= HistoryTable.count())
+        return;
+    HistoryTable.remove(row + 1);
+    HistoryList.delete_row(row);
+    history_full_reported_ = false;
+}
+
+void TMainform::Alleentfernen1Click() {
+    HistoryList.clear();
+    HistoryTable.clear();
+    history_full_reported_ = false;
+}
+
+// The item is bound already; it opens the import/export dialog once that window exists.
 void TMainform::Importieren1Click() {}
 
 } // namespace pipetto

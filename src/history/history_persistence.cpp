@@ -12,11 +12,16 @@ namespace pipetto {
 namespace {
 
 std::string too_many_records_message(std::uintmax_t in_file) {
-    return "history.dat holds " + std::to_string(in_file) +
-           " colours, but Pipetto keeps at most " + std::to_string(HistoryTable::capacity) +
-           ". The first " + std::to_string(HistoryTable::capacity) +
-           " are listed; history.dat is left as it is when Pipetto closes, so that no colour "
-           "is lost.";
+    const std::string capacity = std::to_string(HistoryTable::capacity);
+    std::string message = "history.dat holds ";
+    message.append(std::to_string(in_file))
+        .append(" colours, but Pipetto keeps at most ")
+        .append(capacity)
+        .append(". The first ")
+        .append(capacity)
+        .append(" are listed; history.dat is left as it is when Pipetto closes, so that no "
+                "colour is lost.");
+    return message;
 }
 
 } // namespace

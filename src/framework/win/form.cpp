@@ -113,6 +113,8 @@ void Form::apply_dpi(UINT dpi) {
 
 void Form::show() {
     ShowWindow(hwnd(), SW_SHOW);
+    // Windows may not keep the topmost state of a window that wasn't shown yet.
+    set_always_on_top(wants_on_top_);
     SetForegroundWindow(hwnd());
 }
 void Form::hide() { ShowWindow(hwnd(), SW_HIDE); }
@@ -151,10 +153,13 @@ void Form::set_position(int left, int top) {
 }
 
 bool Form::always_on_top() const {
+    if (!visible())
+        return wants_on_top_;
     return (GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 void Form::set_always_on_top(bool on_top) {
+    wants_on_top_ = on_top;
     SetWindowPos(hwnd(), on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

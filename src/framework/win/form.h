@@ -43,6 +43,7 @@ class Form : public Window {
     int outer_width() const;
     void set_position(int left, int top);
 
+    // The window's always-on-top style; a hidden window reports the style it gets when shown.
     bool always_on_top() const;
     void set_always_on_top(bool on_top);
 
@@ -88,6 +89,7 @@ class Form : public Window {
     std::vector<NamedControl> controls_;
     std::vector<FontSpec> control_fonts_;
     HWND tooltip_ = nullptr;
+    bool wants_on_top_ = false;
 };
 
 } // namespace pipetto::win

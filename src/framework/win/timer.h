@@ -1,0 +1,47 @@
+#pragma once
+// A timer component with a hidden window of its own that receives the timer messages.
+// Ticks run on the user-interface thread, between other messages.
+
+#include <cstdint>
+#include <functional>
+
+#include "framework/win/message_window.h"
+
+namespace pipetto::win {
+
+class Timer {
+  public:
+    // Starts enabled with the given interval; no ticks until OnTimer is set.
+    explicit Timer(std::uint32_t interval = 1000);
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+    virtual ~Timer();
+
+    bool Enabled() const noexcept { return enabled_; }
+    // Each setter restarts the timer when the value changes; "Nicht genügend Timer
+    // verfügbar" when Windows refuses a timer (the new value is kept, no ticks come).
+    void SetEnabled(bool enabled);
+    std::uint32_t Interval() const noexcept { return interval_; }
+    void SetInterval(std::uint32_t interval);
+    // Setting the tick event always restarts the timer.
+    void SetOnTimer(std::function<void()> on_timer);
+
+    HWND window() const noexcept { return window_.hwnd(); }
+
+  protected:
+    // Called on every tick; calls OnTimer. An exception is shown by the error display and
+    // the ticks go on.
+    virtual void tick();
+
+  private:
+    void restart();
+    bool handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+
+    std::uint32_t interval_;
+    std::function<void()> on_timer_;
+    bool enabled_ = true;
+    bool ticking_ = false;
+    MessageWindow window_;
+};
+
+} // namespace pipetto::win

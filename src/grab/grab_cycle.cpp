@@ -1,0 +1,31 @@
+// One tick of grabbing: the Grab page shows the pixel under the cursor in every form.
+// Ten times a second for as long as the program runs, so nothing here touches the heap:
+// the forms are fixed-size texts and the swatch bitmap is made once and painted over.
+
+#include "app/main_form.h"
+#include "colour/colour_value.h"
+#include "colour/named_colours.h"
+
+namespace pipetto {
+
+void TMainform::ColorPickerIdle() {
+    const POINT cursor = ColorPicker.CursorPosition();
+    CursorLabel.set_text(cursor_position_text(cursor.x, cursor.y));
+
+    // The pixel the caption names, even when the mouse moves on between the two reads.
+    const TColor colour = ColorPicker.ColorAt(cursor);
+    ColorPanel.set_colour(colour);
+    HexColor.set_text(hex_form(colour));
+    const HtmlText html = html_form(colour);
+    HtmlColor.set_text(html);
+    LongColor.set_text(long_form(colour));
+
+    // HtmlColor is read-only and nothing runs between here and the line above, so its
+    // text read back would be `html` itself; taking it from here spares a heap string.
+    RGBColor.set_text(rgb_form_from_html(html));
+    const win::Bounds96& image = PixelImage.bounds96();
+    PixelImage.fill(win::to_colorref(colour), SIZE{image.width, image.height});
+    IdentColor.set_text(name_form(html));
+}
+
+} // namespace pipetto

@@ -1,0 +1,202 @@
+// The main window as built under Wine: every control of the layout at its place, with its
+// class and text, at 96 DPI.
+
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "framework/win/win_text.h"
+#include "hotkeys/hotkey_entries.h"
+#include "temporary_folder.h"
+
+using namespace pipetto;
+
+namespace {
+
+struct Expected {
+    const char* name;
+    const wchar_t* window_class;
+    RECT bounds; // left, top, right, bottom relative to the parent's client area
+    const char* text;
+};
+
+std::wstring class_of(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+RECT bounds_in_parent(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string text_of(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return win::narrow(text);
+}
+
+class MainWindowLayout : public ::testing::Test {
+  protected:
+    tests::TemporaryFolder folder;
+    TMainform form{folder.path(), false};
+};
+
+} // namespace
+
+TEST_F(MainWindowLayout, IsAFixedToolWindowWithItsCaptionAndClientArea) {
+    const LONG_PTR style = GetWindowLongPtrW(form.hwnd(), GWL_STYLE);
+    const LONG_PTR ex_style = GetWindowLongPtrW(form.hwnd(), GWL_EXSTYLE);
+    EXPECT_TRUE(ex_style & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_EQ(form.caption(), " Pipetto 2.0");
+    RECT client;
+    GetClientRect(form.hwnd(), &client);
+    EXPECT_EQ(client.right, 192);
+    EXPECT_EQ(client.bottom, 256);
+    EXPECT_EQ(form.dpi(), 96u);
+}
+
+TEST_F(MainWindowLayout, EveryControlSitsWhereTheLayoutPutsIt) {
+    const Expected expected[] = {
+        {"PageControl", L"SysTabControl32", {8, 8, 185, 249}, ""},
+        {"LoupeBtn", L"Button", {4, 1, 24, 21}, ""},
+        {"GrabLabel", L"Static", {26, 5, 110, 16}, "Start/Stop: CTRL+S"},
+        {"CursorLabel", L"Button", {8, 20, 161, 81}, "0x0"},
+        {"ColorPanel", L"PipettoPanel", {2, 10, 150, 42}, ""},
+        {"Panel1", L"PipettoPanel", {0, 41, 153, 61}, ""},
+        {"colorToolsUrl", L"Static", {8, 2, 145, 18}, "Open Online Color-Tool"},
+        {"HtmlColor", L"Edit", {40, 88, 137, 105}, ""},
+        {"HtmlCopyBtn", L"Button", {140, 88, 160, 106}, ""},
+        {"RGBColor", L"Edit", {40, 108, 137, 125}, ""},
+        {"RgbCopyBtn", L"Button", {140, 108, 160, 126}, ""},
+        {"HexColor", L"Edit", {40, 128, 137, 145}, ""},
+        {"HexCopyBtn", L"Button", {140, 128, 160, 146}, ""},
+        {"LongColor", L"Edit", {40, 148, 137, 165}, ""},
+        {"LongCopyBtn", L"Button", {140, 148, 160, 166}, ""},
+        {"IdentColor", L"Edit", {40, 168, 137, 187}, ""},
+        {"IdentCopyBtn", L"Button", {140, 168, 160, 188}, ""},
+        {"Label12", L"Static", {8, 192, 30, 203}, "Pixel:"},
+        {"PixelImageBevel", L"Static", {40, 190, 74, 208}, ""},
+        {"PixelImage", L"PipettoImage", {41, 190, 73, 208}, ""},
+        {"PixelImage2", L"PipettoImage", {80, 190, 95, 208}, ""},
+        {"PixelCopyBtn", L"Button", {140, 190, 160, 210}, ""},
+        {"Bevel1", L"Static", {0, 0, 169, 109}, ""},
+        {"HistoryList", L"SysListView32", {2, 2, 167, 106}, ""},
+        {"GroupBox3", L"Button", {0, 110, 169, 150}, " Name of item "},
+        {"ItemName", L"Edit", {4, 18, 164, 37}, ""},
+        {"GroupBox1", L"Button", {0, 152, 169, 211}, " Copy to clipboard "},
+        {"HexCopyBtn2", L"Button", {32, 15, 49, 33}, ""},
+        {"HtmlCopyBtn2", L"Button", {84, 15, 102, 33}, ""},
+        {"LongCopyBtn2", L"Button", {134, 15, 152, 33}, ""},
+        {"RgbCopyBtn2", L"Button", {32, 36, 50, 54}, ""},
+        {"IdentCopyBtn2", L"Button", {84, 36, 102, 54}, ""},
+        {"PixelCopyBtn2", L"Button", {134, 36, 152, 54}, ""},
+        {"GroupBox5", L"Button", {0, 0, 169, 211}, " Settings "},
+        {"FrontCheckBox", L"Button", {8, 14, 161, 32}, "Keep in the foreground"},
+        {"CursorCheckBox", L"Button", {8, 32, 153, 50}, "Show cursor in loupe"},
+        {"Label14", L"Static", {8, 52, 76, 63}, "Start/Stop Grab:"},
+        {"Label15", L"Static", {8, 86, 84, 97}, "Show/Hide Loupe:"},
+        {"GroupBox4", L"Button", {0, 0, 169, 211}, " About "},
+        {"LabelFill4", L"Static", {24, 112, 149, 126}, "Pipetto is published by:"},
+        {"quarnelUrl", L"Static", {8, 56, 161, 69}, "https://quarnel.example/"},
+        {"zolvaUrl", L"Static", {8, 122, 161, 135}, "https://zolva.example/"},
+    };
+    for (const Expected& want : expected) {
+        SCOPED_TRACE(want.name);
+        win::Control* control = form.find_control(want.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(class_of(control->hwnd()), want.window_class);
+        const RECT got = bounds_in_parent(control->hwnd());
+        EXPECT_EQ(got.left, want.bounds.left);
+        EXPECT_EQ(got.top, want.bounds.top);
+        EXPECT_EQ(got.right, want.bounds.right);
+        EXPECT_EQ(got.bottom, want.bounds.bottom);
+        EXPECT_EQ(text_of(control->hwnd()), want.text);
+    }
+}
+
+TEST_F(MainWindowLayout, ControlsLieInsideTheirParentsOnTheirPages) {
+    EXPECT_EQ(GetParent(form.ColorPanel.hwnd()), form.CursorLabel.hwnd());
+    EXPECT_EQ(GetParent(form.colorToolsUrl.hwnd()), form.Panel1.hwnd());
+    EXPECT_EQ(GetParent(form.HexColor.hwnd()), form.GrabSheet.hwnd());
+    EXPECT_EQ(GetParent(form.ItemName.hwnd()), form.GroupBox3.hwnd());
+    EXPECT_EQ(GetParent(form.PixelCopyBtn2.hwnd()), form.GroupBox1.hwnd());
+    EXPECT_EQ(GetParent(form.GrabKey.hwnd()), form.GroupBox5.hwnd());
+    EXPECT_EQ(GetParent(form.GrabSheet.hwnd()), form.PageControl.hwnd());
+}
+
+TEST_F(MainWindowLayout, FourPagesWithTabsAtTheBottomAndGrabActive) {
+    const LONG_PTR style = GetWindowLongPtrW(form.PageControl.hwnd(), GWL_STYLE);
+    EXPECT_TRUE(style & TCS_BOTTOM);
+    EXPECT_TRUE(style & TCS_HOTTRACK);
+    ASSERT_EQ(form.PageControl.page_count(), 4);
+    const char* captions[] = {"Grab", "History", "Settings", "About"};
+    for (int i = 0; i < 4; ++i) {
+        wchar_t text[32] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = 32;
+        SendMessageW(form.PageControl.hwnd(), TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(win::narrow(text), captions[i]);
+    }
+    EXPECT_EQ(&form.PageControl.active_page(), &form.GrabSheet);
+    EXPECT_TRUE(IsWindowVisible(form.GrabSheet.hwnd()) || !form.visible());
+    EXPECT_FALSE(GetWindowLongPtrW(form.HistorySheet.hwnd(), GWL_STYLE) & WS_VISIBLE);
+    // All four tabs fit beside each other: no scroll arrows.
+    RECT last_tab;
+    SendMessageW(form.PageControl.hwnd(), TCM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&last_tab));
+    EXPECT_LE(last_tab.right, 177);
+}
+
+TEST_F(MainWindowLayout, HotkeyListsHoldTheHundredEntriesWithTheDefaultsSelected) {
+    ASSERT_EQ(form.GrabKey.item_count(), 100);
+    ASSERT_EQ(form.LoupeKey.item_count(), 100);
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_EQ(form.GrabKey.item_text(i), hotkey_entry_texts[static_cast<size_t>(i)]);
+        EXPECT_EQ(form.LoupeKey.item_text(i), hotkey_entry_texts[static_cast<size_t>(i)]);
+    }
+    EXPECT_EQ(form.GrabKey.item_index(), 18);
+    EXPECT_EQ(form.GrabKey.selected_text(), "CTRL+S");
+    EXPECT_EQ(form.LoupeKey.item_index(), 0);
+    EXPECT_EQ(form.LoupeKey.selected_text(), "CTRL+A");
+    EXPECT_TRUE(GetWindowLongPtrW(form.GrabKey.hwnd(), GWL_STYLE) & CBS_DROPDOWNLIST);
+}
+
+TEST_F(MainWindowLayout, ValueFieldsAreReadOnlyAndTheNameEditIsNot) {
+    for (win::Edit* edit : {&form.HtmlColor, &form.RGBColor, &form.HexColor, &form.LongColor,
+                            &form.IdentColor})
+        EXPECT_TRUE(GetWindowLongPtrW(edit->hwnd(), GWL_STYLE) & ES_READONLY);
+    EXPECT_FALSE(GetWindowLongPtrW(form.ItemName.hwnd(), GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(MainWindowLayout, HistoryListIsAReportWithNameAndColorColumns) {
+    const HWND list = form.HistoryList.hwnd();
+    EXPECT_EQ(GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
+    EXPECT_TRUE(GetWindowLongPtrW(list, GWL_STYLE) & LVS_SINGLESEL);
+    EXPECT_TRUE(ListView_GetExtendedListViewStyle(list) & LVS_EX_GRIDLINES);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 0), 100);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 1), 45);
+    EXPECT_EQ(ListView_GetBkColor(list), RGB(0xFF, 0xFB, 0xF0));
+    EXPECT_EQ(form.HistoryPopup.item_count(), 4);
+    EXPECT_FALSE(GetWindowLongPtrW(form.PixelImage2.hwnd(), GWL_STYLE) & WS_VISIBLE);
+}
+
+TEST_F(MainWindowLayout, FontsFollowTheLayout) {
+    auto font_of = [](const win::Control& control) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control.hwnd(), WM_GETFONT, 0, 0)),
+                   sizeof font, &font);
+        return font;
+    };
+    EXPECT_EQ(std::wstring(font_of(form.HexColor).lfFaceName), L"Tahoma");
+    EXPECT_EQ(font_of(form.HexColor).lfHeight, -9);
+    EXPECT_EQ(std::wstring(font_of(form.GrabLabel).lfFaceName), L"Tahoma");
+    EXPECT_EQ(std::wstring(font_of(form.colorToolsUrl).lfFaceName), L"MS Sans Serif");
+    EXPECT_EQ(font_of(form.colorToolsUrl).lfHeight, -11);
+}

@@ -1,0 +1,185 @@
+// config.ini as the user meets it: read into the controls at start, written at close.
+
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "framework/win/win_text.h"
+#include "message_box_watcher.h"
+#include "pump.h"
+#include "temporary_folder.h"
+
+using namespace pipetto;
+using tests::MessageBoxWatcher;
+using tests::TemporaryFolder;
+
+namespace {
+
+constexpr char default_file[] = "[screen]\r\nx=100\r\ny=100\r\nstayontop=True\r\n"
+                                "[loupe]\r\ncursor=True\r\n[hotkey]\r\ngrab=18\r\nloupe=0\r\n";
+
+std::string windows_path(const std::filesystem::path& path) { return win::narrow(path.wstring()); }
+
+// Closes the window as its close button does; true when it went.
+bool close(TMainform& form) {
+    form.close();
+    return form.hwnd() == nullptr;
+}
+
+} // namespace
+
+TEST(SettingsFile, WithoutAFileTheWindowStartsOnTopAt100And100AndClosingWritesTheNineLines) {
+    TemporaryFolder folder;
+    TMainform form(folder.path(), false);
+    EXPECT_TRUE(form.always_on_top());
+    EXPECT_EQ(form.left(), 100);
+    EXPECT_EQ(form.top(), 100);
+    EXPECT_TRUE(form.FrontCheckBox.checked());
+    EXPECT_TRUE(form.CursorCheckBox.checked());
+    EXPECT_EQ(form.GrabLabel.text(), "Start/Stop: CTRL+S");
+    EXPECT_FALSE(folder.exists("config.ini"));
+
+    ASSERT_TRUE(close(form));
+    EXPECT_EQ(folder.read("config.ini"), default_file);
+}
+
+TEST(SettingsFile, StoredChoicesAreAppliedAndWrittenBackUnchanged) {
+    TemporaryFolder folder;
+    const std::string stored = "[screen]\r\nx=-50\r\ny=-20\r\nstayontop=False\r\n"
+                               "[loupe]\r\ncursor=False\r\n[hotkey]\r\ngrab=5\r\nloupe=54\r\n";
+    folder.write("config.ini", stored);
+    TMainform form(folder.path(), false);
+    EXPECT_EQ(form.left(), -50);
+    EXPECT_EQ(form.top(), -20);
+    EXPECT_FALSE(form.always_on_top());
+    EXPECT_FALSE(form.FrontCheckBox.checked());
+    EXPECT_FALSE(form.CursorCheckBox.checked());
+    EXPECT_EQ(form.GrabKey.selected_text(), "CTRL+F");
+    EXPECT_EQ(form.GrabLabel.text(), "Start/Stop: CTRL+F");
+    EXPECT_EQ(form.LoupeKey.selected_text(), "F3");
+
+    ASSERT_TRUE(close(form));
+    EXPECT_EQ(folder.read("config.ini"), stored);
+}
+
+TEST(SettingsFile, OnlyTheExactTextTrueCountsAsTrue) {
+    for (const char* not_true : {"true", "TRUE", "1", ""}) {
+        SCOPED_TRACE(not_true);
+        TemporaryFolder folder;
+        folder.write("config.ini", std::string("[screen]\nx=10\ny=20\nstayontop=") + not_true +
+                                       "\n[loupe]\ncursor=" + not_true +
+                                       "\n[hotkey]\ngrab=18\nloupe=0\n");
+        TMainform form(folder.path(), false);
+        EXPECT_FALSE(form.FrontCheckBox.checked());
+        EXPECT_FALSE(form.always_on_top());
+        EXPECT_FALSE(form.CursorCheckBox.checked());
+    }
+}
+
+TEST(SettingsFile, KeepInTheForegroundFollowsTheCheckBox) {
+    TemporaryFolder folder;
+    TMainform form(folder.path(), false);
+    SendMessageW(form.FrontCheckBox.hwnd(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(form.FrontCheckBox.checked());
+    EXPECT_FALSE(form.always_on_top());
+    SendMessageW(form.FrontCheckBox.hwnd(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.always_on_top());
+}
+
+TEST(SettingsFile, ABadNumberIsReportedOnceAndEverythingElseStillLoads) {
+    TemporaryFolder folder;
+    folder.write("config.ini", "[screen]\r\nx=abc\r\ny=200\r\nstayontop=False\r\n"
+                               "[loupe]\r\ncursor=False\r\n[hotkey]\r\ngrab=zz\r\nloupe=3\r\n");
+    folder.write("history.dat", std::string(186, '\0'));
+    MessageBoxWatcher boxes;
+    TMainform form(folder.path(), false);
+    tests::pump_messages(std::chrono::milliseconds(100));
+
+    ASSERT_EQ(boxes.messages().size(), 1u);
+    EXPECT_EQ(boxes.messages()[0].title, "Pipetto 2.0");
+    EXPECT_EQ(boxes.messages()[0].text, "'abc' ist kein gültiger Integerwert.");
+    EXPECT_EQ(form.left(), 100); // the default for the bad value
+    EXPECT_EQ(form.top(), 200);
+    EXPECT_FALSE(form.always_on_top());
+    EXPECT_FALSE(form.CursorCheckBox.checked());
+    EXPECT_EQ(form.GrabKey.item_index(), 18);
+    EXPECT_EQ(form.LoupeKey.selected_text(), "CTRL+D");
+    EXPECT_EQ(form.HistoryList.row_count(), 1); // the history loads all the same
+    EXPECT_EQ(&form.PageControl.active_page(), &form.GrabSheet);
+}
+
+TEST(SettingsFile, AnAbsentNumberIsReportedWithAnEmptyText) {
+    TemporaryFolder folder;
+    folder.write("config.ini", "[screen]\r\nstayontop=True\r\n");
+    MessageBoxWatcher boxes;
+    TMainform form(folder.path(), false);
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_EQ(boxes.texts()[0], "'' ist kein gültiger Integerwert.");
+    EXPECT_TRUE(form.always_on_top());
+}
+
+TEST(SettingsFile, HotkeyIndexesOutsideTheListKeepTheDefaultsSilently) {
+    TemporaryFolder folder;
+    folder.write("config.ini", "[screen]\r\nx=1\r\ny=2\r\nstayontop=True\r\n[loupe]\r\ncursor=True\r\n"
+                               "[hotkey]\r\ngrab=100\r\nloupe=-1\r\n");
+    MessageBoxWatcher boxes;
+    TMainform form(folder.path(), false);
+    EXPECT_TRUE(boxes.messages().empty());
+    EXPECT_EQ(form.GrabKey.selected_text(), "CTRL+S");
+    EXPECT_EQ(form.GrabLabel.text(), "Start/Stop: CTRL+S");
+    EXPECT_EQ(form.LoupeKey.selected_text(), "CTRL+A");
+}
+
+TEST(SettingsFile, SectionsAndKeysOfOthersSurviveASave) {
+    TemporaryFolder folder;
+    folder.write("config.ini", "; kept by the user\r\n[other]\r\nkeep=me\r\n[screen]\r\nx=10\r\n"
+                               "y=20\r\nextra=1\r\nstayontop=True\r\n[loupe]\r\ncursor=True\r\n"
+                               "[hotkey]\r\ngrab=18\r\nloupe=0\r\n");
+    TMainform form(folder.path(), false);
+    form.set_position(30, 40);
+    ASSERT_TRUE(close(form));
+    EXPECT_EQ(folder.read("config.ini"),
+              "; kept by the user\r\n[other]\r\nkeep=me\r\n[screen]\r\nx=30\r\ny=40\r\nextra=1\r\n"
+              "stayontop=True\r\n[loupe]\r\ncursor=True\r\n[hotkey]\r\ngrab=18\r\nloupe=0\r\n");
+}
+
+TEST(SettingsFile, AFileThatCantBeWrittenKeepsTheWindowOpenWithCloseInItsCaption) {
+    TemporaryFolder folder;
+    folder.write("config.ini", default_file);
+    // The temporary file the save writes first can't be made: its name is taken by a folder.
+    std::filesystem::create_directory(folder / "config.ini.tmp");
+    folder.write("history.dat", "");
+    TMainform form(folder.path(), false);
+    MessageBoxWatcher boxes;
+    EXPECT_FALSE(close(form));
+
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_EQ(boxes.texts()[0],
+              "In " + windows_path(folder / "config.ini") + " kann nicht geschrieben werden.");
+    EXPECT_EQ(form.caption(), "Close...");
+    EXPECT_TRUE(IsWindow(form.hwnd()));
+    EXPECT_EQ(folder.read("config.ini"), default_file);
+
+    // Once the way is free again, the next close goes through.
+    std::filesystem::remove(folder / "config.ini.tmp");
+    EXPECT_TRUE(close(form));
+}
+
+TEST(SettingsFile, AFileThatCantBeReadIsReportedAndNeverWrittenOver) {
+    TemporaryFolder folder;
+    const std::string stored = "[screen]\r\nx=5\r\ny=6\r\nstayontop=False\r\n";
+    folder.write("config.ini", stored);
+    // Another program holds the file open without sharing it.
+    HANDLE held = CreateFileW((folder / "config.ini").wstring().c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    MessageBoxWatcher boxes;
+    TMainform form(folder.path(), false);
+    CloseHandle(held);
+    ASSERT_EQ(boxes.texts().size(), 1u);
+    EXPECT_EQ(boxes.texts()[0], "Dateizugriff verweigert.");
+    EXPECT_EQ(form.left(), 100);
+    EXPECT_TRUE(form.always_on_top());
+
+    ASSERT_TRUE(close(form));
+    EXPECT_EQ(folder.read("config.ini"), stored);
+}

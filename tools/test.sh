@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test headless: the portable core natively, the
+# Windows tests and the end-to-end runs of pipetto.exe under Wine in an Xvfb display.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+install_missing_packages
+
+log "native build and core tests"
+build_native
+(cd "$BUILD_ROOT/native" && ctest --output-on-failure -j"$(nproc)")
+
+log "Windows build"
+build_windows
+
+log "Windows tests under Wine"
+# A prefix and a display of the tests' own, apart from the one tools/run.sh uses.
+export WINEPREFIX="$BUILD_ROOT/wineprefix-test"
+trap stop_all EXIT
+start_headless_display
+prepare_wine_prefix
+start_wine_keepalive
+# Wine's helper processes would hold a pipe of ours open, so ctest writes to a file,
+# which is shown afterwards.
+status=0
+(cd "$BUILD_ROOT/win" && ctest --output-on-failure -j"$(nproc)" >"$BUILD_ROOT/win-tests.log" 2>&1) || status=$?
+tr -d '\r' <"$BUILD_ROOT/win-tests.log"
+exit $status
