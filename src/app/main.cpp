@@ -14,6 +14,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     try {
         pipetto::TMainform main_form(pipetto::win::Application::executable_directory());
         application.set_main_window(main_form.hwnd());
+        // The owner first: showing it later would take the main window out of the topmost band.
+        application.show_taskbar_button();
         main_form.show();
         return application.run();
     } catch (const std::exception& error) {

@@ -78,6 +78,8 @@ TEST(SettingsFile, OnlyTheExactTextTrueCountsAsTrue) {
 TEST(SettingsFile, KeepInTheForegroundFollowsTheCheckBox) {
     TemporaryFolder folder;
     TMainform form(folder.path(), false);
+    form.show();
+    EXPECT_TRUE(GetWindowLongPtrW(form.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     SendMessageW(form.FrontCheckBox.hwnd(), BM_CLICK, 0, 0);
     EXPECT_FALSE(form.FrontCheckBox.checked());
     EXPECT_FALSE(form.always_on_top());

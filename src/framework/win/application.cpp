@@ -59,6 +59,8 @@ void Application::set_title(std::string title) {
     SetWindowTextW(owner_.get(), widen(title_).c_str());
 }
 
+void Application::show_taskbar_button() { ShowWindow(owner_.get(), SW_SHOWNOACTIVATE); }
+
 void Application::show_error(std::string_view message) const {
     MessageBoxW(main_window_, widen(error_display_text(message)).c_str(), widen(title_).c_str(),
                 MB_OK | MB_ICONERROR);

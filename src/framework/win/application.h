@@ -32,6 +32,9 @@ class Application {
     // The hidden owner of the program's top-level windows; its caption is the title.
     HWND owner_window() const noexcept { return owner_.get(); }
 
+    // Shows the hidden owner, which gives the program its taskbar button.
+    void show_taskbar_button();
+
     // The window message boxes belong to: the main window once there is one.
     void set_main_window(HWND window) noexcept { main_window_ = window; }
     HWND main_window() const noexcept { return main_window_; }

@@ -34,10 +34,12 @@ void Form::create_form(const FormDescription& description, int left, int top) {
     if (dpi_ == 0)
         dpi_ = 96;
     size_to_client();
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+    // The hints' tooltip has no owner: under Wine an owned popup keeps its owner out of the
+    // topmost band. The tooltip control raises itself when it shows.
+    tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr));
+    SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
 }
 
 void Form::size_to_client() {
@@ -76,7 +78,7 @@ void Form::add_control(std::string_view name, Control& control, std::string_view
         tool.hwnd = hwnd();
         tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
         tool.lpszText = hint.data();
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -112,9 +114,10 @@ void Form::apply_dpi(UINT dpi) {
 }
 
 void Form::show() {
-    ShowWindow(hwnd(), SW_SHOW);
-    // Windows may not keep the topmost state of a window that wasn't shown yet.
-    set_always_on_top(wants_on_top_);
+    // Shown and placed in the z-order in one step: Windows may not keep the topmost state
+    // of a window that wasn't shown yet.
+    SetWindowPos(hwnd(), wants_on_top_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd());
 }
 void Form::hide() { ShowWindow(hwnd(), SW_HIDE); }

@@ -11,6 +11,7 @@
 
 #include "framework/win/control.h"
 #include "framework/win/fonts.h"
+#include "framework/win/handles.h"
 #include "framework/win/window.h"
 
 namespace pipetto::win {
@@ -88,7 +89,7 @@ class Form : public Window {
     FontCache fonts_;
     std::vector<NamedControl> controls_;
     std::vector<FontSpec> control_fonts_;
-    HWND tooltip_ = nullptr;
+    WindowHandle tooltip_;
     bool wants_on_top_ = false;
 };
 
