@@ -30,7 +30,7 @@ void Label::fit_width_to_text() {
     DrawTextW(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &needed,
               DT_CALCRECT | DT_NOPREFIX);
     Bounds96 bounds = bounds96();
-    bounds.width = MulDiv(needed.right, 96, static_cast<int>(dpi())) + 1;
+    bounds.width = MulDiv(needed.right, 96, static_cast<int>(dpi())) + 2;
     set_bounds96(bounds);
     Control::apply_dpi(dpi());
 }

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Takes the screenshots of the four pages in docs/, from the real pipetto.exe under Wine
+# in a headless display, with a colour under the cursor and three colours in the history.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+install_missing_packages
+build_windows
+export WINEPREFIX="$BUILD_ROOT/wineprefix-test"
+trap stop_all EXIT
+start_headless_display
+prepare_wine_prefix
+
+work=$(mktemp -d)
+cp "$BUILD_ROOT/win/bin/pipetto.exe" "$work/"
+python3 - "$work/history.dat" <<'PY'
+import struct, sys
+def field(text):
+    data = text.encode("cp1252")[:30]
+    return bytes([len(data)]) + data + b"\0" * (30 - len(data))
+entries = [("Header blue", "$00FF901E", "#1E90FF", "16748574", "rgb(30,144,255)", "DodgerBlue"),
+           ("Button orange", "$000080FF", "#FF8000", "33023", "rgb(255,128,0)", "n/a"),
+           ("Page background", "$00F0FBFF", "#FFFBF0", "15793151", "rgb(255,251,240)", "n/a")]
+with open(sys.argv[1], "wb") as f:
+    for entry in entries:
+        f.write(b"".join(field(t) for t in entry))
+PY
+# A swatch of colour beside the window, for the Grab page to read.
+convert -size 200x200 xc:'#1E90FF' "$work/swatch.png"
+display -geometry +420+150 "$work/swatch.png" &
+viewer=$!
+(cd "$work" && wine pipetto.exe </dev/null >/dev/null 2>&1 &)
+sleep 4
+xdotool mousemove 500 250
+sleep 1
+
+shoot() { # page name, tab x position
+    xdotool mousemove "$2" 358 click 1
+    xdotool mousemove 500 250
+    sleep 0.6
+    import -window root -crop 200x280+99+99 "$REPO_ROOT/docs/$1-page.png"
+}
+mkdir -p "$REPO_ROOT/docs"
+shoot grab 128
+shoot history 163
+shoot settings 206
+shoot about 246
+kill $viewer 2>/dev/null || true
+rm -rf "$work"
+log "screenshots written to docs/"
