@@ -200,3 +200,22 @@ TEST_F(MainWindowLayout, FontsFollowTheLayout) {
     EXPECT_EQ(std::wstring(font_of(form.colorToolsUrl).lfFaceName), L"MS Sans Serif");
     EXPECT_EQ(font_of(form.colorToolsUrl).lfHeight, -11);
 }
+
+TEST_F(MainWindowLayout, OnAMonitorOf144DpiEverythingScalesByHalfAgain) {
+    RECT suggested{150, 150, 150 + 300, 150 + 420};
+    SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    const RECT edit = bounds_in_parent(form.HexColor.hwnd());
+    EXPECT_EQ(edit.left, 60);
+    EXPECT_EQ(edit.top, 192);
+    EXPECT_EQ(edit.right - edit.left, 146); // 97 * 1.5, rounded
+    EXPECT_EQ(edit.bottom - edit.top, 26);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.HexColor.hwnd(), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -14);
+    EXPECT_EQ(ListView_GetColumnWidth(form.HistoryList.hwnd(), 0), 150);
+    RECT outer;
+    GetWindowRect(form.hwnd(), &outer);
+    EXPECT_EQ(outer.left, 150);
+    EXPECT_EQ(outer.top, 150);
+}
