@@ -219,3 +219,12 @@ TEST_F(MainWindowLayout, OnAMonitorOf144DpiEverythingScalesByHalfAgain) {
     EXPECT_EQ(outer.left, 150);
     EXPECT_EQ(outer.top, 150);
 }
+
+TEST(CommonControls, VersionSixIsLoadedThroughTheManifest) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(GetModuleHandleW(L"comctl32.dll"), path, MAX_PATH);
+    std::wstring lower(path);
+    for (wchar_t& c : lower)
+        c = static_cast<wchar_t>(towlower(c));
+    EXPECT_NE(lower.find(L"winsxs"), std::wstring::npos) << win::narrow(path);
+}
