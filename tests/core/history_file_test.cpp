@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scratch_folder.h"
+
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -14,23 +16,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class HistoryFileOnDisk : public ::testing::Test {
+class HistoryFileOnDisk : public tests::ScratchFolderTest {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("pipetto_history_" + std::to_string(getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        ScratchFolderTest::SetUp();
         path = dir / "history.dat";
     }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::string contents() const {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    void put(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
+    std::string contents() const { return read_file(path); }
+    void put(const std::string& bytes) const { write_file(path, bytes); }
 
     // A record as another writer might lay it out: every field's bytes given directly.
     static std::string record(std::string_view name, std::string_view hex) {
@@ -42,7 +35,6 @@ class HistoryFileOnDisk : public ::testing::Test {
         return bytes;
     }
 
-    fs::path dir;
     fs::path path;
 };
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scratch_folder.h"
+
 #include <fstream>
 #include <iterator>
 #include <unistd.h>
@@ -12,25 +14,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class IniFileOnDisk : public ::testing::Test {
+class IniFileOnDisk : public tests::ScratchFolderTest {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("pipetto_ini_" + std::to_string(getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        ScratchFolderTest::SetUp();
         path = dir / "config.ini";
     }
-    void TearDown() override { fs::remove_all(dir); }
+    std::string contents() const { return read_file(path); }
+    void put(const std::string& bytes) const { write_file(path, bytes); }
 
-    std::string contents() const {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    void put(const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
-
-    fs::path dir;
     fs::path path;
 };
 

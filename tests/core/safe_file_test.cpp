@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scratch_folder.h"
+
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -14,25 +16,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SafeFile : public ::testing::Test {
+class SafeFile : public tests::ScratchFolderTest {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("pipetto_safe_" + std::to_string(getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        ScratchFolderTest::SetUp();
         target = dir / "history.dat";
     }
-    void TearDown() override { fs::remove_all(dir); }
-
-    static std::string contents(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    static void put(const fs::path& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
+    static std::string contents(const fs::path& path) { return read_file(path); }
+    static void put(const fs::path& path, const std::string& bytes) { write_file(path, bytes); }
     static int io_code_of(const std::function<void()>& action) {
         try {
             action();
@@ -42,7 +33,6 @@ class SafeFile : public ::testing::Test {
         return 0;
     }
 
-    fs::path dir;
     fs::path target;
 };
 
