@@ -38,9 +38,9 @@ HWND visible_window_of(DWORD process_id, const wchar_t* class_name) {
 // Starts the program in an empty folder of its own, so pipetto.exe starts without
 // config.ini and history.dat.
 Run start_once(const std::filesystem::path& exe, const wchar_t* class_name, int index) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("pipetto-startup-" + std::to_string(GetCurrentProcessId()) + "-" +
-                         std::to_string(index));
+    const auto folder =
+        std::filesystem::temp_directory_path() /
+        ("pipetto-startup-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(index));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     const auto copy = folder / exe.filename();
@@ -58,8 +58,7 @@ Run start_once(const std::filesystem::path& exe, const wchar_t* class_name, int 
     HWND window = nullptr;
     while (!(window = visible_window_of(process.dwProcessId, class_name)))
         Sleep(1);
-    const double elapsed =
-        std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    const double elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     Sleep(300); // let it settle: the first grab ticks belong to the working set too
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
@@ -108,6 +107,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("start to visible window:     pipetto %.1f ms, minimal %.1f ms (medians of %d)\n",
                 ours, theirs, runs);
     std::printf("start-up ratio:              %.2f (target <= 1.2)\n", ours / theirs);
-    std::printf("peak working set of pipetto: %.1f MiB\n", static_cast<double>(peak) / (1024 * 1024));
+    std::printf("peak working set of pipetto: %.1f MiB\n",
+                static_cast<double>(peak) / (1024 * 1024));
     return 0;
 }

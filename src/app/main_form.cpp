@@ -43,6 +43,8 @@ void TMainform::Save() {
     SaveHistory();
 }
 
-void TMainform::FrontCheckBoxClick() { set_always_on_top(FrontCheckBox.checked()); }
+void TMainform::FrontCheckBoxClick() {
+    set_always_on_top(FrontCheckBox.checked());
+}
 
 } // namespace pipetto

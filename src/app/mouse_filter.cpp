@@ -22,7 +22,8 @@ LRESULT CALLBACK mouse_filter(int code, WPARAM message, LPARAM lparam) noexcept 
 } // namespace
 
 win::HookHandle install_mouse_filter() {
-    return win::HookHandle(SetWindowsHookExA(WH_MOUSE, mouse_filter, nullptr, GetCurrentThreadId()));
+    return win::HookHandle(
+        SetWindowsHookExA(WH_MOUSE, mouse_filter, nullptr, GetCurrentThreadId()));
 }
 
 } // namespace pipetto

@@ -44,8 +44,8 @@ HWND RunningProgram::wait_for_window(const wchar_t* class_name,
     return nullptr;
 }
 
-std::vector<ShownMessage> RunningProgram::answer_message_boxes(size_t count,
-                                                               std::chrono::milliseconds timeout) const {
+std::vector<ShownMessage>
+RunningProgram::answer_message_boxes(size_t count, std::chrono::milliseconds timeout) const {
     std::vector<ShownMessage> shown;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (shown.size() < count && std::chrono::steady_clock::now() < deadline) {
@@ -57,7 +57,8 @@ std::vector<ShownMessage> RunningProgram::answer_message_boxes(size_t count,
 }
 
 int RunningProgram::wait_for_exit(std::chrono::milliseconds timeout) const {
-    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
+    if (WaitForSingleObject(process_.hProcess, static_cast<DWORD>(timeout.count())) !=
+        WAIT_OBJECT_0)
         return -1;
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);

@@ -169,8 +169,8 @@ TEST_F(MainWindowLayout, HotkeyListsHoldTheHundredEntriesWithTheDefaultsSelected
 }
 
 TEST_F(MainWindowLayout, ValueFieldsAreReadOnlyAndTheNameEditIsNot) {
-    for (win::Edit* edit : {&form.HtmlColor, &form.RGBColor, &form.HexColor, &form.LongColor,
-                            &form.IdentColor})
+    for (win::Edit* edit :
+         {&form.HtmlColor, &form.RGBColor, &form.HexColor, &form.LongColor, &form.IdentColor})
         EXPECT_TRUE(GetWindowLongPtrW(edit->hwnd(), GWL_STYLE) & ES_READONLY);
     EXPECT_FALSE(GetWindowLongPtrW(form.ItemName.hwnd(), GWL_STYLE) & ES_READONLY);
 }
@@ -203,7 +203,8 @@ TEST_F(MainWindowLayout, FontsFollowTheLayout) {
 
 TEST_F(MainWindowLayout, OnAMonitorOf144DpiEverythingScalesByHalfAgain) {
     RECT suggested{150, 150, 150 + 300, 150 + 420};
-    SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
     const RECT edit = bounds_in_parent(form.HexColor.hwnd());
     EXPECT_EQ(edit.left, 60);
     EXPECT_EQ(edit.top, 192);

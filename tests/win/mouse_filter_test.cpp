@@ -50,7 +50,8 @@ TEST(MouseFilter, RightClicksReachTheProgramsOwnControls) {
     TMainform form(folder.path(), false);
     form.show();
     ClickCount count;
-    SetWindowSubclass(form.LoupeBtn.hwnd(), counting_subclass, 1, reinterpret_cast<DWORD_PTR>(&count));
+    SetWindowSubclass(form.LoupeBtn.hwnd(), counting_subclass, 1,
+                      reinterpret_cast<DWORD_PTR>(&count));
     tests::pump_messages(std::chrono::milliseconds(100));
 
     click_at(centre_of(form.LoupeBtn.hwnd()), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
@@ -63,7 +64,8 @@ TEST(MouseFilter, RightClicksOnAnEmbeddedBrowserViewAreDiscarded) {
     TMainform form(folder.path(), false);
     static ClickCount count;
     WNDCLASSW browser_class{};
-    browser_class.lpfnWndProc = [](HWND window, UINT message, WPARAM wparam, LPARAM lparam) -> LRESULT {
+    browser_class.lpfnWndProc = [](HWND window, UINT message, WPARAM wparam,
+                                   LPARAM lparam) -> LRESULT {
         if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP)
             ++count.right;
         if (message == WM_LBUTTONDOWN)
@@ -73,8 +75,9 @@ TEST(MouseFilter, RightClicksOnAnEmbeddedBrowserViewAreDiscarded) {
     browser_class.hInstance = GetModuleHandleW(nullptr);
     browser_class.lpszClassName = L"Internet Explorer_Server";
     RegisterClassW(&browser_class);
-    HWND browser = CreateWindowExW(WS_EX_TOPMOST, L"Internet Explorer_Server", L"", WS_POPUP | WS_VISIBLE,
-                                   600, 400, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND browser =
+        CreateWindowExW(WS_EX_TOPMOST, L"Internet Explorer_Server", L"", WS_POPUP | WS_VISIBLE, 600,
+                        400, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(browser, nullptr);
     tests::pump_messages(std::chrono::milliseconds(100));
 

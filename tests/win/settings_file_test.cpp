@@ -17,7 +17,9 @@ namespace {
 constexpr char default_file[] = "[screen]\r\nx=100\r\ny=100\r\nstayontop=True\r\n"
                                 "[loupe]\r\ncursor=True\r\n[hotkey]\r\ngrab=18\r\nloupe=0\r\n";
 
-std::string windows_path(const std::filesystem::path& path) { return win::narrow(path.wstring()); }
+std::string windows_path(const std::filesystem::path& path) {
+    return win::narrow(path.wstring());
+}
 
 // Closes the window as its close button does; true when it went.
 bool close(TMainform& form) {
@@ -121,8 +123,9 @@ TEST(SettingsFile, AnAbsentNumberIsReportedWithAnEmptyText) {
 
 TEST(SettingsFile, HotkeyIndexesOutsideTheListKeepTheDefaultsSilently) {
     TemporaryFolder folder;
-    folder.write("config.ini", "[screen]\r\nx=1\r\ny=2\r\nstayontop=True\r\n[loupe]\r\ncursor=True\r\n"
-                               "[hotkey]\r\ngrab=100\r\nloupe=-1\r\n");
+    folder.write("config.ini",
+                 "[screen]\r\nx=1\r\ny=2\r\nstayontop=True\r\n[loupe]\r\ncursor=True\r\n"
+                 "[hotkey]\r\ngrab=100\r\nloupe=-1\r\n");
     MessageBoxWatcher boxes;
     TMainform form(folder.path(), false);
     EXPECT_TRUE(boxes.messages().empty());

@@ -12,8 +12,7 @@ Application* current_application = nullptr;
 constexpr wchar_t owner_class_name[] = L"PipettoApplication";
 
 // The owner window has the taskbar button; activating it hands the focus to the main window.
-LRESULT CALLBACK owner_procedure(HWND window, UINT message, WPARAM wparam,
-                                 LPARAM lparam) noexcept {
+LRESULT CALLBACK owner_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
     if (message == WM_ACTIVATE && LOWORD(wparam) != WA_INACTIVE && current_application) {
         if (HWND main = current_application->main_window(); main && IsWindowVisible(main)) {
             SetActiveWindow(main);
@@ -51,26 +50,33 @@ Application::~Application() {
         current_application = nullptr;
 }
 
-Application& Application::current() { return *current_application; }
-bool Application::exists() noexcept { return current_application != nullptr; }
+Application& Application::current() {
+    return *current_application;
+}
+bool Application::exists() noexcept {
+    return current_application != nullptr;
+}
 
 void Application::set_title(std::string title) {
     title_ = std::move(title);
     SetWindowTextW(owner_.get(), widen(title_).c_str());
 }
 
-void Application::show_taskbar_button() { ShowWindow(owner_.get(), SW_SHOWNOACTIVATE); }
+void Application::show_taskbar_button() {
+    ShowWindow(owner_.get(), SW_SHOWNOACTIVATE);
+}
 
 void Application::show_error(std::string_view message) const {
     MessageBoxW(main_window_, widen(error_display_text(message)).c_str(), widen(title_).c_str(),
                 MB_OK | MB_ICONERROR);
 }
 
-void Application::show_exception(const std::exception& error) const { show_error(error.what()); }
+void Application::show_exception(const std::exception& error) const {
+    show_error(error.what());
+}
 
 void Application::show_information(std::string_view message) const {
-    MessageBoxW(main_window_, widen(message).c_str(), L"Informationen",
-                MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(main_window_, widen(message).c_str(), L"Informationen", MB_OK | MB_ICONINFORMATION);
 }
 
 int Application::run() {
@@ -97,7 +103,8 @@ void Application::process_messages() {
 std::filesystem::path Application::executable_directory() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
             break;

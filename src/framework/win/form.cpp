@@ -12,7 +12,9 @@
 namespace pipetto::win {
 namespace {
 
-DWORD form_style() { return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN; }
+DWORD form_style() {
+    return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+}
 DWORD form_ex_style(bool tool_window) {
     return WS_EX_CONTROLPARENT | (tool_window ? WS_EX_TOOLWINDOW : 0);
 }
@@ -26,8 +28,8 @@ Form::~Form() {
 void Form::create_form(const FormDescription& description, int left, int top) {
     description_ = description;
     HWND owner = Application::exists() ? Application::current().owner_window() : nullptr;
-    create_window({description.class_name, 0}, form_ex_style(description.tool_window),
-                  form_style(), widen(description.caption).c_str(), left, top, 100, 100, owner);
+    create_window({description.class_name, 0}, form_ex_style(description.tool_window), form_style(),
+                  widen(description.caption).c_str(), left, top, 100, 100, owner);
     if (!hwnd())
         throw std::runtime_error("CreateWindowEx failed");
     dpi_ = GetDpiForWindow(hwnd());
@@ -37,8 +39,8 @@ void Form::create_form(const FormDescription& description, int left, int top) {
     // The hints' tooltip has no owner: under Wine an owned popup keeps its owner out of the
     // topmost band. The tooltip control raises itself when it shows.
     tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                               nullptr, GetModuleHandleW(nullptr), nullptr));
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
 }
 
@@ -120,9 +122,15 @@ void Form::show() {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd());
 }
-void Form::hide() { ShowWindow(hwnd(), SW_HIDE); }
-bool Form::visible() const { return IsWindowVisible(hwnd()) != FALSE; }
-void Form::close() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
+void Form::hide() {
+    ShowWindow(hwnd(), SW_HIDE);
+}
+bool Form::visible() const {
+    return IsWindowVisible(hwnd()) != FALSE;
+}
+void Form::close() {
+    SendMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
 
 std::string Form::caption() const {
     const int length = GetWindowTextLengthW(hwnd());
@@ -131,7 +139,9 @@ std::string Form::caption() const {
     return narrow(text);
 }
 
-void Form::set_caption(std::string_view caption) { SetWindowTextW(hwnd(), widen(caption).c_str()); }
+void Form::set_caption(std::string_view caption) {
+    SetWindowTextW(hwnd(), widen(caption).c_str());
+}
 
 int Form::left() const {
     RECT outer;

@@ -23,10 +23,12 @@ template <typename FormT> struct ControlRow {
     void (FormT::*on_custom_draw_sub_item)(SubItemDraw&) = nullptr;
 };
 
-template <typename FormT, auto Member> Control& field_of(FormT& form) { return form.*Member; }
+template <typename FormT, auto Member> Control& field_of(FormT& form) {
+    return form.*Member;
+}
 
 // Names a field of the form in a row: its name as text, and the way to reach it.
-#define PIPETTO_FIELD(FormT, field) #field, &::pipetto::win::field_of<FormT, &FormT::field>
+#define PIPETTO_FIELD(FormT, field) #field, &::pipetto::win::field_of < FormT, &FormT::field>
 
 // Creates every control of the rows, in order, and binds their handlers to `form`.
 template <typename FormT, typename AddControl>

@@ -5,8 +5,9 @@
 namespace pipetto::win {
 
 Bitmap load_glyph(int resource, COLORREF background) {
-    Bitmap loaded(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
-                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    Bitmap loaded(
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!loaded)
         return loaded;
     BITMAP shape{};
@@ -20,14 +21,17 @@ Bitmap load_glyph(int resource, COLORREF background) {
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<RGBQUAD> pixels(static_cast<size_t>(shape.bmWidth) * shape.bmHeight);
     WindowDC screen(nullptr);
-    GetDIBits(screen.get(), loaded.get(), 0, shape.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
+    GetDIBits(screen.get(), loaded.get(), 0, shape.bmHeight, pixels.data(), &format,
+              DIB_RGB_COLORS);
     const RGBQUAD transparent = pixels.front(); // the bottom-left pixel
-    const RGBQUAD replacement{GetBValue(background), GetGValue(background), GetRValue(background), 0};
+    const RGBQUAD replacement{GetBValue(background), GetGValue(background), GetRValue(background),
+                              0};
     for (RGBQUAD& pixel : pixels)
         if (pixel.rgbBlue == transparent.rgbBlue && pixel.rgbGreen == transparent.rgbGreen &&
             pixel.rgbRed == transparent.rgbRed)
             pixel = replacement;
-    SetDIBits(screen.get(), loaded.get(), 0, shape.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
+    SetDIBits(screen.get(), loaded.get(), 0, shape.bmHeight, pixels.data(), &format,
+              DIB_RGB_COLORS);
     return loaded;
 }
 

@@ -11,7 +11,8 @@ namespace pipetto::win {
 class MessageWindow : public Window {
   public:
     // `handler` sees every message; it returns true when it handled one, with `result` set.
-    using Handler = std::function<bool(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result)>;
+    using Handler =
+        std::function<bool(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result)>;
     explicit MessageWindow(Handler handler);
 
   protected:

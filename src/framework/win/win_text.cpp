@@ -28,11 +28,23 @@ std::string from_wide(UINT code_page, std::wstring_view wide) {
 
 } // namespace
 
-std::wstring widen(std::string_view utf8) { return to_wide(CP_UTF8, utf8); }
-std::string narrow(std::wstring_view wide) { return from_wide(CP_UTF8, wide); }
-std::wstring widen_ansi(std::string_view ansi) { return to_wide(CP_ACP, ansi); }
-std::string narrow_to_ansi(std::wstring_view wide) { return from_wide(CP_ACP, wide); }
-std::string ansi_to_utf8(std::string_view ansi) { return narrow(widen_ansi(ansi)); }
-std::string utf8_to_ansi(std::string_view utf8) { return narrow_to_ansi(widen(utf8)); }
+std::wstring widen(std::string_view utf8) {
+    return to_wide(CP_UTF8, utf8);
+}
+std::string narrow(std::wstring_view wide) {
+    return from_wide(CP_UTF8, wide);
+}
+std::wstring widen_ansi(std::string_view ansi) {
+    return to_wide(CP_ACP, ansi);
+}
+std::string narrow_to_ansi(std::wstring_view wide) {
+    return from_wide(CP_ACP, wide);
+}
+std::string ansi_to_utf8(std::string_view ansi) {
+    return narrow(widen_ansi(ansi));
+}
+std::string utf8_to_ansi(std::string_view utf8) {
+    return narrow_to_ansi(widen(utf8));
+}
 
 } // namespace pipetto::win

@@ -27,7 +27,8 @@ void Window::create_window(const ClassStyle& window_class, DWORD ex_style, DWORD
         registration.lpfnWndProc = procedure;
         registration.hInstance = instance;
         registration.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-        registration.hCursor = window_class.cursor ? window_class.cursor : LoadCursorW(nullptr, IDC_ARROW);
+        registration.hCursor =
+            window_class.cursor ? window_class.cursor : LoadCursorW(nullptr, IDC_ARROW);
         registration.hbrBackground = window_class.background;
         registration.lpszClassName = window_class.name;
         RegisterClassExW(&registration);

@@ -9,9 +9,9 @@ namespace pipetto::tests {
 
 TemporaryFolder::TemporaryFolder() {
     static int counter = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("pipetto-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-             std::to_string(++counter));
+    path_ =
+        std::filesystem::temp_directory_path() /
+        ("pipetto-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
 }

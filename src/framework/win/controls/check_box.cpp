@@ -10,7 +10,9 @@ void CheckBox::configure(const Properties& properties) {
     SendMessageW(hwnd(), BM_SETCHECK, properties.checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool CheckBox::checked() const { return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool CheckBox::checked() const {
+    return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void CheckBox::set_checked(bool checked) {
     if (this->checked() == checked)

@@ -9,7 +9,9 @@ Control::WindowKind ComboBox::window_kind(const Properties&) const {
 }
 
 // The window's height includes the dropped-down list: room for eight entries.
-int ComboBox::creation_height(int height) const { return height + 8 * 14; }
+int ComboBox::creation_height(int height) const {
+    return height + 8 * 14;
+}
 
 void ComboBox::set_items(std::span<const std::string_view> items) {
     SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
@@ -19,13 +21,17 @@ void ComboBox::set_items(std::span<const std::string_view> items) {
     SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 
-int ComboBox::item_count() const { return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0)); }
+int ComboBox::item_count() const {
+    return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0));
+}
 
 int ComboBox::item_index() const {
     return static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0));
 }
 
-void ComboBox::set_item_index(int index) { SendMessageW(hwnd(), CB_SETCURSEL, index, 0); }
+void ComboBox::set_item_index(int index) {
+    SendMessageW(hwnd(), CB_SETCURSEL, index, 0);
+}
 
 std::string ComboBox::item_text(int index) const {
     const LRESULT length = SendMessageW(hwnd(), CB_GETLBTEXTLEN, index, 0);
@@ -37,7 +43,9 @@ std::string ComboBox::item_text(int index) const {
     return narrow(wide);
 }
 
-std::string ComboBox::selected_text() const { return item_text(item_index()); }
+std::string ComboBox::selected_text() const {
+    return item_text(item_index());
+}
 
 bool ComboBox::handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
     if (message == WM_COMMAND && HIWORD(wparam) == CBN_SELCHANGE) {

@@ -20,8 +20,7 @@ class ComboBox : public Control {
   protected:
     WindowKind window_kind(const Properties& properties) const override;
     int creation_height(int height) const override;
-    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
-                             LRESULT& result) override;
+    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 };
 
 } // namespace pipetto::win

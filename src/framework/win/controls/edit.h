@@ -7,8 +7,7 @@ namespace pipetto::win {
 class Edit : public Control {
   protected:
     WindowKind window_kind(const Properties& properties) const override;
-    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
-                             LRESULT& result) override;
+    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
     bool intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
   private:

@@ -14,8 +14,7 @@ class Label : public Control {
   protected:
     WindowKind window_kind(const Properties& properties) const override;
     void configure(const Properties& properties) override;
-    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
-                             LRESULT& result) override;
+    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 };
 
 } // namespace pipetto::win

@@ -8,8 +8,8 @@
 namespace pipetto::win {
 
 Control::WindowKind ListView::window_kind(const Properties&) const {
-    return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER |
-                              WS_TABSTOP};
+    return {WC_LISTVIEWW,
+            LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP};
 }
 
 void ListView::configure(const Properties& properties) {
@@ -36,7 +36,9 @@ void ListView::apply_dpi(UINT dpi) {
         ListView_SetColumnWidth(hwnd(), static_cast<int>(i), scale(column_widths96_[i]));
 }
 
-int ListView::row_count() const { return ListView_GetItemCount(hwnd()); }
+int ListView::row_count() const {
+    return ListView_GetItemCount(hwnd());
+}
 
 int ListView::add_row(std::string_view caption, std::string_view sub_item) {
     std::wstring caption_text = widen(caption);
@@ -50,8 +52,12 @@ int ListView::add_row(std::string_view caption, std::string_view sub_item) {
     return row;
 }
 
-void ListView::delete_row(int row) { ListView_DeleteItem(hwnd(), row); }
-void ListView::clear() { ListView_DeleteAllItems(hwnd()); }
+void ListView::delete_row(int row) {
+    ListView_DeleteItem(hwnd(), row);
+}
+void ListView::clear() {
+    ListView_DeleteAllItems(hwnd());
+}
 
 std::string ListView::sub_item(int row, int sub_item) const {
     std::wstring text(256, L'\0');
@@ -71,14 +77,18 @@ std::string ListView::sub_item(int row, int sub_item) const {
     }
 }
 
-std::string ListView::caption(int row) const { return sub_item(row, 0); }
+std::string ListView::caption(int row) const {
+    return sub_item(row, 0);
+}
 
 void ListView::set_caption(int row, std::string_view caption) {
     std::wstring text = widen(caption);
     ListView_SetItemText(hwnd(), row, 0, text.data());
 }
 
-int ListView::selected_row() const { return ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED); }
+int ListView::selected_row() const {
+    return ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED);
+}
 
 void ListView::select_row(int row) {
     ListView_SetItemState(hwnd(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
@@ -87,7 +97,9 @@ void ListView::select_row(int row) {
                               LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-void ListView::begin_update() { SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0); }
+void ListView::begin_update() {
+    SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
+}
 
 void ListView::end_update() {
     SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);

@@ -4,9 +4,9 @@
 #include <commctrl.h>
 
 #include <functional>
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/win/control.h"
 
@@ -54,8 +54,7 @@ class ListView : public Control {
   protected:
     WindowKind window_kind(const Properties& properties) const override;
     void configure(const Properties& properties) override;
-    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
-                             LRESULT& result) override;
+    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
   private:
     LRESULT custom_draw(NMLVCUSTOMDRAW& draw);

@@ -9,8 +9,9 @@
 namespace pipetto::win {
 
 Control::WindowKind PageControl::window_kind(const Properties&) const {
-    return {WC_TABCONTROLW, TCS_BOTTOM | TCS_HOTTRACK | TCS_FOCUSNEVER | WS_CLIPCHILDREN |
-                                WS_CLIPSIBLINGS | WS_TABSTOP,
+    return {WC_TABCONTROLW,
+            TCS_BOTTOM | TCS_HOTTRACK | TCS_FOCUSNEVER | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
+                WS_TABSTOP,
             WS_EX_CONTROLPARENT};
 }
 
@@ -31,7 +32,9 @@ int PageControl::active_page_index() const {
     return static_cast<int>(SendMessageW(hwnd(), TCM_GETCURSEL, 0, 0));
 }
 
-TabSheet& PageControl::active_page() const { return *sheets_.at(static_cast<size_t>(active_page_index())); }
+TabSheet& PageControl::active_page() const {
+    return *sheets_.at(static_cast<size_t>(active_page_index()));
+}
 
 void PageControl::set_active_page(const TabSheet& sheet) {
     const auto found = std::find(sheets_.begin(), sheets_.end(), &sheet);
@@ -68,8 +71,7 @@ void PageControl::show_active_sheet() {
         ShowWindow(sheets_[static_cast<size_t>(active)]->hwnd(), SW_SHOW);
 }
 
-bool PageControl::handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
-                                      LRESULT& result) {
+bool PageControl::handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
     if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lparam)->code == TCN_SELCHANGE) {
         show_active_sheet();
         fire(on_change);
@@ -80,8 +82,8 @@ bool PageControl::handle_notification(UINT message, WPARAM wparam, LPARAM lparam
 }
 
 Control::WindowKind TabSheet::window_kind(const Properties&) const {
-    return {own_control_class(L"PipettoTabSheet", GetSysColorBrush(COLOR_BTNFACE)),
-            WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    return {own_control_class(L"PipettoTabSheet", GetSysColorBrush(COLOR_BTNFACE)), WS_CLIPCHILDREN,
+            WS_EX_CONTROLPARENT};
 }
 
 } // namespace pipetto::win

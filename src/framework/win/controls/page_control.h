@@ -21,8 +21,7 @@ class PageControl : public Control {
 
   protected:
     WindowKind window_kind(const Properties& properties) const override;
-    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
-                             LRESULT& result) override;
+    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
   private:
     void place_sheets();

@@ -5,11 +5,13 @@
 namespace pipetto::win {
 
 Control::WindowKind Panel::window_kind(const Properties&) const {
-    return {own_control_class(L"PipettoPanel", nullptr, CS_HREDRAW | CS_VREDRAW),
-            WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    return {own_control_class(L"PipettoPanel", nullptr, CS_HREDRAW | CS_VREDRAW), WS_CLIPCHILDREN,
+            WS_EX_CONTROLPARENT};
 }
 
-void Panel::configure(const Properties& properties) { bevel_ = properties.bevel; }
+void Panel::configure(const Properties& properties) {
+    bevel_ = properties.bevel;
+}
 
 bool Panel::intercept(UINT message, WPARAM, LPARAM, LRESULT& result) {
     switch (message) {

@@ -17,9 +17,9 @@ void PopupMenu::add_item(std::string_view caption, std::function<void()> on_clic
 
 void PopupMenu::popup(HWND owner, POINT screen_point) {
     // The menu returns the chosen id instead of posting it, so the handler runs here.
-    const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-        menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
-        screen_point.x, screen_point.y, 0, owner, nullptr));
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                       screen_point.x, screen_point.y, 0, owner, nullptr));
     if (chosen != 0)
         choose(static_cast<int>(chosen) - 1);
 }

@@ -19,8 +19,7 @@ void PushButton::configure(const Properties& properties) {
     SendMessageW(hwnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph_.get()));
 }
 
-bool PushButton::handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
-                                     LRESULT& result) {
+bool PushButton::handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
     if (message == WM_COMMAND && HIWORD(wparam) == BN_CLICKED) {
         fire(on_click);
         return true;

@@ -8,8 +8,7 @@ class PushButton : public Control {
   protected:
     WindowKind window_kind(const Properties& properties) const override;
     void configure(const Properties& properties) override;
-    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
-                             LRESULT& result) override;
+    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
   private:
     Bitmap glyph_;
