@@ -3,6 +3,7 @@
 // Its controls are the fields below, built from the table in main_form_layout.cpp.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -142,8 +143,8 @@ class TMainform : public win::Form {
     bool settings_unreadable_ = false;
     HistoryFile history_file_;
     win::HookHandle mouse_filter_;
-    // The colour text of the row last clicked, when it was no colour; empty otherwise.
-    std::string unreadable_selected_colour_;
+    // The colour text of the row last clicked, when it was no colour.
+    std::optional<std::string> unreadable_selected_colour_;
     // Told that the history is full; cleared once a deletion makes room again.
     bool history_full_reported_ = false;
 };

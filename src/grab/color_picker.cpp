@@ -8,8 +8,9 @@ namespace {
 constexpr std::uint32_t grab_interval_ms = 100;
 
 // The manifest makes the program per-monitor aware, so positions and pixels are physical
-// already. Saying so again here keeps a read correct on a thread that runs in another
-// awareness, where Windows would scale the cursor position but not the screen's pixels.
+// already. Saying so again here keeps a read right on a thread that runs in another
+// awareness, where the cursor position would come scaled and miss the pixel under the
+// hot spot on a monitor above 100 %.
 class PhysicalPixels {
   public:
     PhysicalPixels()
@@ -27,9 +28,13 @@ class PhysicalPixels {
 
 } // namespace
 
-TColorPicker::TColorPicker() { SetInterval(grab_interval_ms); }
+TColorPicker::TColorPicker() {
+    SetInterval(grab_interval_ms);
+}
 
-TColor TColorPicker::GetColorUnderCursor() const { return ColorAt(CursorPosition()); }
+TColor TColorPicker::GetColorUnderCursor() const {
+    return ColorAt(CursorPosition());
+}
 
 POINT TColorPicker::CursorPosition() {
     PhysicalPixels physical;

@@ -6,6 +6,7 @@
 #include "framework/core/errors.h"
 #include "framework/win/application.h"
 #include "framework/win/clipboard.h"
+#include "history/select_colour_message.h"
 
 namespace pipetto {
 
@@ -32,13 +33,13 @@ void TMainform::PixelCopyBtnClick() {
 
 bool TMainform::history_colour_ready() {
     if (HistoryList.selected_row() < 0) {
-        win::Application::current().show_information("Please select a color value...");
+        win::Application::current().show_information(select_colour_message);
         return false;
     }
     // The row last clicked had no colour: copying the one clicked before it would
     // hand the user a colour they didn't choose.
-    if (!unreadable_selected_colour_.empty())
-        throw EConvertError::invalid_integer(unreadable_selected_colour_);
+    if (unreadable_selected_colour_)
+        throw EConvertError::invalid_integer(*unreadable_selected_colour_);
     return true;
 }
 

@@ -14,6 +14,11 @@ void TMainform::ColorPickerIdle() {
 
     // The pixel the caption names, even when the mouse moves on between the two reads.
     const TColor colour = ColorPicker.ColorAt(cursor);
+    // The swatch, the five texts and the bitmap are only ever written together, here, so a
+    // swatch in this colour means the whole page shows it already: a still cursor costs the
+    // two reads and no repaint.
+    if (ColorPanel.colour() == colour)
+        return;
     ColorPanel.set_colour(colour);
     HexColor.set_text(hex_form(colour));
     const HtmlText html = html_form(colour);

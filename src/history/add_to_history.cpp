@@ -19,8 +19,10 @@ std::string_view first_colour_characters(std::string_view text) {
 }
 
 std::string history_full_message() {
-    return "The history is full: Pipetto keeps at most " + std::to_string(HistoryTable::capacity) +
-           " colours. New colours are not added until you delete some entries.";
+    std::string message = "The history is full: Pipetto keeps at most ";
+    message.append(std::to_string(HistoryTable::capacity))
+        .append(" colours. New colours are not added until you delete some entries.");
+    return message;
 }
 
 } // namespace

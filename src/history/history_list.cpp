@@ -9,16 +9,17 @@
 #include "framework/core/errors.h"
 #include "framework/win/application.h"
 #include "framework/win/win_text.h"
+#include "history/select_colour_message.h"
 
 namespace pipetto {
 namespace {
 
-constexpr std::string_view select_colour_message = "Please select a color value...";
 constexpr SIZE selected_pixel_size{15, 18};
 
-// A row's colour is its colour text cut to "$" and 8 digits.
-std::string colour_text_of(const THistoryEntry& entry) {
-    return win::ansi_to_utf8(entry.Hex.view().substr(0, 9));
+// A row's colour is its colour text cut to "$" and 8 digits. The digits are ASCII, so the
+// stored bytes are read as they are; only an error message needs them as program text.
+std::string_view colour_text_of(const THistoryEntry& entry) {
+    return entry.Hex.view().substr(0, 9);
 }
 
 } // namespace
@@ -27,21 +28,21 @@ void TMainform::HistoryListClick() {
     const int row = HistoryList.selected_row();
     if (row < 0 || row >= HistoryTable.count())
         return;
-    const std::string colour_text = colour_text_of(HistoryTable.slot(row + 1));
+    const std::string_view colour_text = colour_text_of(HistoryTable.slot(row + 1));
     const auto colour = try_colour_from_text(colour_text);
     if (colour) {
         SelectedColor = *colour;
-        unreadable_selected_colour_.clear();
+        unreadable_selected_colour_.reset();
         PixelImage2.fill(win::to_colorref(SelectedColor), selected_pixel_size);
     } else {
         // Named and deleted like any row, but it has no colour to copy; the copies say so.
-        unreadable_selected_colour_ = colour_text;
+        unreadable_selected_colour_ = win::ansi_to_utf8(colour_text);
     }
     SelectedIndex = row;
     ItemName.set_text(HistoryList.caption(row));
     // Reported here, once per click; drawing the row never complains.
     if (!colour)
-        throw EConvertError::invalid_integer(colour_text);
+        throw EConvertError::invalid_integer(*unreadable_selected_colour_);
 }
 
 void TMainform::HistoryListCustomDrawSubItem(win::SubItemDraw& cell) {

@@ -79,12 +79,16 @@ void Control::set_text(std::string_view text) {
         return;
     }
     wanted[static_cast<size_t>(wanted_length)] = L'\0';
-    const int current_length = GetWindowTextW(hwnd_, current.data(), small_text);
+    const int current_length = read_text(current.data(), small_text);
     if (current_length == wanted_length &&
         std::wstring_view(current.data(), static_cast<size_t>(current_length)) ==
             std::wstring_view(wanted.data(), static_cast<size_t>(wanted_length)))
         return; // unchanged text: no repaint, no change event
     SetWindowTextW(hwnd_, wanted.data());
+}
+
+int Control::read_text(wchar_t* buffer, int capacity) const {
+    return GetWindowTextW(hwnd_, buffer, capacity);
 }
 
 std::string Control::text() const {

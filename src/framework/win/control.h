@@ -80,6 +80,8 @@ class Control {
     bool visible() const;
 
     void set_colour(TColor colour);
+    // The background colour set by the description or set_colour; none for the default.
+    std::optional<TColor> colour() const noexcept { return colour_; }
     void set_font_colour(TColor colour);
 
     std::function<void()> on_click;
@@ -100,6 +102,11 @@ class Control {
     virtual void configure(const Properties&) {}
     // The creation height; a drop-down list needs room for its list.
     virtual int creation_height(int height) const { return height; }
+
+    // Copies the control's text, zero-terminated, into `buffer` and returns its length.
+    // Asks the window with WM_GETTEXT; a control whose text is its window's own title may
+    // read that directly, without a message.
+    virtual int read_text(wchar_t* buffer, int capacity) const;
 
     // Messages of the control's own window, seen before its window procedure.
     // True when handled, with the result in `result`.

@@ -16,7 +16,8 @@ Timer::Timer(std::uint32_t interval)
 
 Timer::~Timer() {
     enabled_ = false;
-    KillTimer(window_.hwnd(), timer_id);
+    if (window_.hwnd())
+        KillTimer(window_.hwnd(), timer_id);
 }
 
 void Timer::SetEnabled(bool enabled) {
@@ -39,7 +40,9 @@ void Timer::SetOnTimer(std::function<void()> on_timer) {
 }
 
 void Timer::restart() {
-    KillTimer(window_.hwnd(), timer_id);
+    // KillTimer(nullptr, 1) would stop a thread timer of someone else's.
+    if (window_.hwnd())
+        KillTimer(window_.hwnd(), timer_id);
     if (interval_ != 0 && enabled_ && on_timer_)
         // Without the hidden window, SetTimer would start a thread timer whose ticks reach
         // no one and that KillTimer here could never stop: that is a refusal too.

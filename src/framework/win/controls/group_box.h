@@ -8,6 +8,7 @@ class GroupBox : public Control {
   protected:
     WindowKind window_kind(const Properties& properties) const override;
     bool intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+    int read_text(wchar_t* buffer, int capacity) const override;
 };
 
 } // namespace pipetto::win

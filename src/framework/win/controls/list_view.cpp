@@ -1,6 +1,6 @@
 #include "framework/win/controls/list_view.h"
 
-#include <commctrl.h>
+#include <algorithm>
 
 #include "framework/win/controls/popup_menu.h"
 #include "framework/win/win_text.h"
@@ -8,8 +8,8 @@
 namespace pipetto::win {
 
 Control::WindowKind ListView::window_kind(const Properties&) const {
-    return {WC_LISTVIEWW,
-            LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP};
+    return {WC_LISTVIEWW, LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                              LVS_NOSORTHEADER | WS_TABSTOP};
 }
 
 void ListView::configure(const Properties& properties) {
@@ -36,59 +36,43 @@ void ListView::apply_dpi(UINT dpi) {
         ListView_SetColumnWidth(hwnd(), static_cast<int>(i), scale(column_widths96_[i]));
 }
 
-int ListView::row_count() const {
-    return ListView_GetItemCount(hwnd());
-}
-
 int ListView::add_row(std::string_view caption, std::string_view sub_item) {
-    std::wstring caption_text = widen(caption);
-    std::wstring sub_item_text = widen(sub_item);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row_count();
-    item.pszText = caption_text.data();
-    const int row = ListView_InsertItem(hwnd(), &item);
-    ListView_SetItemText(hwnd(), row, 1, sub_item_text.data());
-    return row;
+    rows_.push_back({widen(caption), widen(sub_item)});
+    if (!updating_)
+        announce_row_count();
+    return row_count() - 1;
 }
 
 void ListView::delete_row(int row) {
+    if (row < 0 || row >= row_count())
+        return;
+    rows_.erase(rows_.begin() + row);
+    // The list view moves the selection of the rows behind it up by one.
     ListView_DeleteItem(hwnd(), row);
 }
+
 void ListView::clear() {
+    rows_.clear();
     ListView_DeleteAllItems(hwnd());
 }
 
 std::string ListView::sub_item(int row, int sub_item) const {
-    std::wstring text(256, L'\0');
-    LVITEMW item{};
-    item.iSubItem = sub_item;
-    // The control copies at most the buffer's size; grow until the text fits.
-    for (;;) {
-        item.pszText = text.data();
-        item.cchTextMax = static_cast<int>(text.size());
-        const auto length = static_cast<size_t>(
-            SendMessageW(hwnd(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
-        if (length + 1 < text.size()) {
-            text.resize(length);
-            return narrow(text);
-        }
-        text.resize(text.size() * 2);
-    }
+    if (row < 0 || row >= row_count())
+        return {};
+    const Row& found = rows_[static_cast<size_t>(row)];
+    return narrow(sub_item == 0 ? found.caption : found.sub_item);
 }
 
-std::string ListView::caption(int row) const {
-    return sub_item(row, 0);
-}
+std::string ListView::caption(int row) const { return sub_item(row, 0); }
 
 void ListView::set_caption(int row, std::string_view caption) {
-    std::wstring text = widen(caption);
-    ListView_SetItemText(hwnd(), row, 0, text.data());
+    if (row < 0 || row >= row_count())
+        return;
+    rows_[static_cast<size_t>(row)].caption = widen(caption);
+    ListView_RedrawItems(hwnd(), row, row);
 }
 
-int ListView::selected_row() const {
-    return ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED);
-}
+int ListView::selected_row() const { return ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED); }
 
 void ListView::select_row(int row) {
     ListView_SetItemState(hwnd(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
@@ -97,13 +81,27 @@ void ListView::select_row(int row) {
                               LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-void ListView::begin_update() {
-    SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
-}
+void ListView::begin_update() { updating_ = true; }
 
 void ListView::end_update() {
-    SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    updating_ = false;
+    announce_row_count();
+}
+
+void ListView::announce_row_count() {
+    ListView_SetItemCountEx(hwnd(), row_count(), LVSICF_NOSCROLL);
+}
+
+void ListView::serve_text(NMLVDISPINFOW& request) const {
+    LVITEMW& item = request.item;
+    if (!(item.mask & LVIF_TEXT) || item.iItem < 0 || item.iItem >= row_count() ||
+        item.cchTextMax <= 0)
+        return;
+    const Row& row = rows_[static_cast<size_t>(item.iItem)];
+    const std::wstring& text = item.iSubItem == 0 ? row.caption : row.sub_item;
+    const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
+    std::copy_n(text.data(), length, item.pszText);
+    item.pszText[length] = L'\0';
 }
 
 bool ListView::handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
@@ -111,6 +109,10 @@ bool ListView::handle_notification(UINT message, WPARAM wparam, LPARAM lparam, L
         return Control::handle_notification(message, wparam, lparam, result);
     auto* header = reinterpret_cast<NMHDR*>(lparam);
     switch (header->code) {
+    case LVN_GETDISPINFOW:
+        serve_text(*reinterpret_cast<NMLVDISPINFOW*>(lparam));
+        result = 0;
+        return true;
     case NM_CLICK:
         fire(on_click);
         result = 0;

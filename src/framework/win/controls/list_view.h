@@ -22,7 +22,9 @@ struct SubItemDraw {
     COLORREF back_colour;
 };
 
-// A report-style list of rows, each with a caption and sub-items, at most one selected.
+// A report-style list of rows, each with a caption and one sub-item, at most one selected.
+// The rows' texts live here and the list view asks for them as it draws (a virtual list):
+// filling it with thousands of rows costs one message, not two per row.
 class ListView : public Control {
   public:
     struct Column {
@@ -31,7 +33,7 @@ class ListView : public Control {
     };
     void add_column(const Column& column);
 
-    int row_count() const;
+    int row_count() const noexcept { return static_cast<int>(rows_.size()); }
     // Appends a row; returns its position.
     int add_row(std::string_view caption, std::string_view sub_item);
     void delete_row(int row);
@@ -42,7 +44,7 @@ class ListView : public Control {
     int selected_row() const; // -1 for none
     void select_row(int row);
 
-    // Stops and restarts redrawing around a batch of changes.
+    // Rows added between these two reach the list view at once, at the end.
     void begin_update();
     void end_update();
 
@@ -54,12 +56,22 @@ class ListView : public Control {
   protected:
     WindowKind window_kind(const Properties& properties) const override;
     void configure(const Properties& properties) override;
-    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
+                             LRESULT& result) override;
 
   private:
+    struct Row {
+        std::wstring caption;
+        std::wstring sub_item;
+    };
+    void announce_row_count();
+    void serve_text(NMLVDISPINFOW& request) const;
     LRESULT custom_draw(NMLVCUSTOMDRAW& draw);
+
+    std::vector<Row> rows_;
     std::vector<int> column_widths96_;
     PopupMenu* popup_menu_ = nullptr;
+    bool updating_ = false;
 };
 
 } // namespace pipetto::win

@@ -1,0 +1,169 @@
+// What one grab cycle costs against the bare reads it can't do without: the cursor position
+// and one pixel of the screen's device context. Both run in the same process, in alternating
+// rounds, so that a busy moment of the machine weighs on both alike.
+//
+// Prints the median time per call of each, and the ratios:
+//   cycle / bare reads (the screen DC taken and released per read, as the sampler does)
+//   cycle / bare reads on one DC held throughout
+//   cycle with the repaints it causes / bare reads
+// once with a still cursor (the texts don't change) and once with the cursor moving
+// between two colours on every call (every text and the swatch change).
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "app/main_form.h"
+#include "framework/win/application.h"
+#include "framework/win/handles.h"
+
+using namespace pipetto;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int calls_per_round = 200;
+constexpr int rounds = 9;
+
+// Microseconds per call of `work(i)` over one round.
+double time_round(const std::function<void(int)>& work) {
+    const auto start = Clock::now();
+    for (int i = 0; i < calls_per_round; ++i)
+        work(i);
+    const std::chrono::duration<double, std::micro> spent = Clock::now() - start;
+    return spent.count() / calls_per_round;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void dispatch_waiting_messages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+LRESULT CALLBACK solid_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_ERASEBKGND) {
+        RECT area;
+        GetClientRect(window, &area);
+        FillRect(reinterpret_cast<HDC>(wparam), &area,
+                 reinterpret_cast<HBRUSH>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+        return 1;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+// A top-most patch of one colour for the cursor to rest on.
+struct Patch {
+    Patch(COLORREF colour, int left, int top) : brush(CreateSolidBrush(colour)) {
+        WNDCLASSW window_class{};
+        window_class.lpfnWndProc = solid_procedure;
+        window_class.hInstance = GetModuleHandleW(nullptr);
+        window_class.lpszClassName = L"PipettoBenchPatch";
+        RegisterClassW(&window_class);
+        window.reset(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+                                     window_class.lpszClassName, L"", WS_POPUP, left, top, 60, 60,
+                                     nullptr, nullptr, window_class.hInstance, nullptr));
+        SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(brush.get()));
+        ShowWindow(window.get(), SW_SHOWNOACTIVATE);
+        UpdateWindow(window.get());
+    }
+    win::Brush brush;
+    win::WindowHandle window;
+};
+
+struct Figures {
+    double cycle, cycle_and_paint, bare, bare_held_dc;
+};
+
+// With `moving`, the cursor goes to the other patch before every call (in both the cycle and
+// the bare reads, so the move costs both alike); otherwise it rests on the first patch.
+Figures measure(TMainform& form, bool moving) {
+    auto place_cursor = [moving](int i) {
+        if (moving)
+            SetCursorPos(i % 2 ? 530 : 630, 430);
+    };
+    SetCursorPos(530, 430);
+    std::vector<double> cycle, cycle_and_paint, bare, bare_held_dc;
+    win::WindowDC held(nullptr);
+    volatile COLORREF sink = 0;
+    for (int round = 0; round < rounds; ++round) {
+        cycle.push_back(time_round([&](int i) {
+            place_cursor(i);
+            form.ColorPickerIdle();
+        }));
+        dispatch_waiting_messages();
+        cycle_and_paint.push_back(time_round([&](int i) {
+            place_cursor(i);
+            form.ColorPickerIdle();
+            dispatch_waiting_messages();
+        }));
+        bare.push_back(time_round([&](int i) {
+            place_cursor(i);
+            POINT cursor;
+            GetCursorPos(&cursor);
+            const HDC screen = GetDC(nullptr);
+            sink = GetPixel(screen, cursor.x, cursor.y);
+            ReleaseDC(nullptr, screen);
+        }));
+        bare_held_dc.push_back(time_round([&](int i) {
+            place_cursor(i);
+            POINT cursor;
+            GetCursorPos(&cursor);
+            sink = GetPixel(held.get(), cursor.x, cursor.y);
+        }));
+    }
+    (void)sink;
+    return {median(cycle), median(cycle_and_paint), median(bare), median(bare_held_dc)};
+}
+
+void print(const char* title, const Figures& f) {
+    std::printf("%s\n", title);
+    std::printf("  grab cycle                       %8.1f us\n", f.cycle);
+    std::printf("  grab cycle + its repaints        %8.1f us\n", f.cycle_and_paint);
+    std::printf("  GetCursorPos+GetDC+GetPixel      %8.1f us\n", f.bare);
+    std::printf("  GetCursorPos+GetPixel (held DC)  %8.1f us\n", f.bare_held_dc);
+    std::printf("  ratio cycle / bare reads               %5.2f (target <= 1.25)\n",
+                f.cycle / f.bare);
+    std::printf("  ratio cycle / bare reads on a held DC  %5.2f\n", f.cycle / f.bare_held_dc);
+    std::printf("  ratio cycle with repaints / bare reads %5.2f\n", f.cycle_and_paint / f.bare);
+}
+
+} // namespace
+
+int main() {
+    win::Application application(GetModuleHandleW(nullptr));
+    application.set_title("Pipetto 2.0");
+    const auto folder = std::filesystem::temp_directory_path() / "pipetto-grab-cycle-bench";
+    std::filesystem::create_directories(folder);
+    {
+        TMainform form(folder, false);
+        form.ColorPicker.SetEnabled(false); // the benchmark calls the cycle itself
+        form.set_position(100, 100);
+        form.show();
+        Patch blue(RGB(30, 144, 255), 500, 400);
+        Patch grey(RGB(128, 128, 128), 600, 400);
+        const auto settle = Clock::now();
+        while (Clock::now() - settle < std::chrono::milliseconds(300))
+            dispatch_waiting_messages();
+
+        for (int i = 0; i < 50; ++i)
+            form.ColorPickerIdle(); // the swatch bitmap, fonts and caches exist from here on
+        dispatch_waiting_messages();
+
+        print("still cursor", measure(form, false));
+        print("cursor moving between two colours on every call", measure(form, true));
+    }
+    std::filesystem::remove_all(folder);
+    return 0;
+}
