@@ -21,6 +21,7 @@
 #include "app/main_form.h"
 #include "framework/win/application.h"
 #include "framework/win/handles.h"
+#include "solid_window.h"
 
 using namespace pipetto;
 using Clock = std::chrono::steady_clock;
@@ -51,36 +52,6 @@ void dispatch_waiting_messages() {
         DispatchMessageW(&message);
     }
 }
-
-LRESULT CALLBACK solid_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_ERASEBKGND) {
-        RECT area;
-        GetClientRect(window, &area);
-        FillRect(reinterpret_cast<HDC>(wparam), &area,
-                 reinterpret_cast<HBRUSH>(GetWindowLongPtrW(window, GWLP_USERDATA)));
-        return 1;
-    }
-    return DefWindowProcW(window, message, wparam, lparam);
-}
-
-// A top-most patch of one colour for the cursor to rest on.
-struct Patch {
-    Patch(COLORREF colour, int left, int top) : brush(CreateSolidBrush(colour)) {
-        WNDCLASSW window_class{};
-        window_class.lpfnWndProc = solid_procedure;
-        window_class.hInstance = GetModuleHandleW(nullptr);
-        window_class.lpszClassName = L"PipettoBenchPatch";
-        RegisterClassW(&window_class);
-        window.reset(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                                     window_class.lpszClassName, L"", WS_POPUP, left, top, 60, 60,
-                                     nullptr, nullptr, window_class.hInstance, nullptr));
-        SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(brush.get()));
-        ShowWindow(window.get(), SW_SHOWNOACTIVATE);
-        UpdateWindow(window.get());
-    }
-    win::Brush brush;
-    win::WindowHandle window;
-};
 
 struct Figures {
     double cycle, cycle_and_paint, bare, bare_held_dc;
@@ -151,8 +122,8 @@ int main() {
         form.ColorPicker.SetEnabled(false); // the benchmark calls the cycle itself
         form.set_position(100, 100);
         form.show();
-        Patch blue(RGB(30, 144, 255), 500, 400);
-        Patch grey(RGB(128, 128, 128), 600, 400);
+        tests::SolidWindow blue(RGB(30, 144, 255), 500, 400);
+        tests::SolidWindow grey(RGB(128, 128, 128), 600, 400);
         const auto settle = Clock::now();
         while (Clock::now() - settle < std::chrono::milliseconds(300))
             dispatch_waiting_messages();

@@ -12,6 +12,7 @@
 #include "app/main_form.h"
 #include "framework/win/handles.h"
 #include "pump.h"
+#include "solid_window.h"
 #include "temporary_folder.h"
 
 // Every heap allocation of this test program passes here, so a test can count them.
@@ -34,46 +35,9 @@ void operator delete(void* memory, std::size_t) noexcept {
 
 using namespace pipetto;
 using namespace std::chrono_literals;
+using tests::SolidWindow;
 
 namespace {
-
-LRESULT CALLBACK solid_window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_ERASEBKGND) {
-        RECT area;
-        GetClientRect(window, &area);
-        FillRect(reinterpret_cast<HDC>(wparam), &area,
-                 reinterpret_cast<HBRUSH>(GetWindowLongPtrW(window, GWLP_USERDATA)));
-        return 1;
-    }
-    return DefWindowProcW(window, message, wparam, lparam);
-}
-
-// A borderless top-most 60 x 60 window of one colour, on the screen while it lives.
-class SolidWindow {
-  public:
-    SolidWindow(COLORREF colour, int left, int top) : brush_(CreateSolidBrush(colour)) {
-        WNDCLASSW window_class{};
-        window_class.lpfnWndProc = solid_window_procedure;
-        window_class.hInstance = GetModuleHandleW(nullptr);
-        window_class.lpszClassName = L"PipettoTestSolidWindow";
-        RegisterClassW(&window_class); // fails harmlessly once registered
-        window_.reset(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                                      window_class.lpszClassName, L"", WS_POPUP, left, top, 60, 60,
-                                      nullptr, nullptr, window_class.hInstance, nullptr));
-        SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(brush_.get()));
-        ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
-        UpdateWindow(window_.get());
-        on_screen_ = tests::pump_until([&] {
-            return TColorPicker::ColorAt({left + 30, top + 30}) == colour;
-        });
-    }
-    bool on_screen() const { return on_screen_; }
-
-  private:
-    win::Brush brush_;
-    win::WindowHandle window_;
-    bool on_screen_ = false;
-};
 
 constexpr COLORREF dodger_blue = RGB(30, 144, 255);
 constexpr COLORREF web_grey = RGB(128, 128, 128); // a colour the named table lacks

@@ -12,12 +12,12 @@ namespace pipetto::win {
 
 class FontCache {
   public:
-    HFONT get(const FontSpec& spec, UINT dpi);
+    HFONT get(const FontSpec& wanted, UINT dpi);
     void clear() { fonts_.clear(); }
 
   private:
     struct Entry {
-        FontSpec spec;
+        FontSpec style;
         UINT dpi;
         Font font;
     };
