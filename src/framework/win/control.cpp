@@ -13,7 +13,6 @@
 namespace pipetto::win {
 namespace {
 
-constexpr wchar_t control_property[] = L"PipettoControl";
 constexpr UINT_PTR subclass_id = 0x50495045; // one subclass per control window
 
 // Short texts are converted on the stack: the grab cycle sets five of them ten times a
@@ -23,19 +22,23 @@ constexpr int small_text = 128;
 } // namespace
 
 Control::~Control() {
-    if (hwnd_) {
-        RemoveWindowSubclass(hwnd_, subclass_procedure, subclass_id);
-        RemovePropW(hwnd_, control_property);
+    // A control whose parent went first has no window left; the handle may even name
+    // another window by now, which the check of its user data tells apart.
+    if (hwnd_ && from_hwnd(hwnd_) == this) {
+        if (subclassed_)
+            RemoveWindowSubclass(hwnd_, subclass_procedure, subclass_id);
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
 }
 
+// The control object rides in the window's user data: reading it is cheap, unlike a window
+// property, and the parent asks for it on every WM_CTLCOLOR* of every paint.
 Control* Control::from_hwnd(HWND window) noexcept {
-    return window ? static_cast<Control*>(GetPropW(window, control_property)) : nullptr;
+    return window ? reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)) : nullptr;
 }
 
-void Control::create(HWND parent, std::string_view text, const Properties& properties,
-                     UINT dpi) {
+void Control::create(HWND parent, std::string_view text, const Properties& properties, UINT dpi) {
     dpi_ = dpi;
     const WindowKind kind = window_kind(properties);
     DWORD style = kind.style | WS_CHILD;
@@ -46,12 +49,19 @@ void Control::create(HWND parent, std::string_view text, const Properties& prope
     hwnd_ = CreateWindowExW(kind.ex_style, kind.window_class, widen(text).c_str(), style,
                             scale(bounds96_.left), scale(bounds96_.top), scale(bounds96_.width),
                             scale(creation_height(bounds96_.height)), parent, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+                            GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         throw std::runtime_error("CreateWindowEx failed");
-    SetPropW(hwnd_, control_property, this);
-    SetWindowSubclass(hwnd_, subclass_procedure, subclass_id, reinterpret_cast<DWORD_PTR>(this));
+    // A window of our own classes stored `this` at WM_NCCREATE; a Windows control gets it here.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     configure(properties);
+    // Only controls that must see their own messages are subclassed: under Wine every
+    // message to a subclassed window costs a look-up.
+    if (needs_subclass()) {
+        SetWindowSubclass(hwnd_, subclass_procedure, subclass_id,
+                          reinterpret_cast<DWORD_PTR>(this));
+        subclassed_ = true;
+    }
 }
 
 void Control::apply_dpi(UINT dpi) {
@@ -99,8 +109,12 @@ std::string Control::text() const {
     return narrow(wide);
 }
 
-void Control::set_visible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
-bool Control::visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+void Control::set_visible(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+bool Control::visible() const {
+    return IsWindowVisible(hwnd_) != FALSE;
+}
 
 void Control::set_colour(TColor colour) {
     if (colour_ == colour)
@@ -143,42 +157,70 @@ bool Control::handle_notification(UINT message, WPARAM wparam, LPARAM, LRESULT& 
     }
 }
 
-bool Control::intercept(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
-
-LRESULT Control::call_original(UINT message, WPARAM wparam, LPARAM lparam) {
-    return DefSubclassProc(hwnd_, message, wparam, lparam);
+bool Control::intercept(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
 }
 
-LRESULT CALLBACK Control::subclass_procedure(HWND window, UINT message, WPARAM wparam,
-                                             LPARAM lparam, UINT_PTR, DWORD_PTR reference) noexcept {
-    auto* self = reinterpret_cast<Control*>(reference);
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, subclass_procedure, subclass_id);
-        RemovePropW(window, control_property);
-        self->hwnd_ = nullptr;
-        return DefSubclassProc(window, message, wparam, lparam);
-    }
+LRESULT Control::call_original(UINT message, WPARAM wparam, LPARAM lparam) {
+    return subclassed_ ? DefSubclassProc(hwnd_, message, wparam, lparam)
+                       : DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+LRESULT Control::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     try {
         LRESULT result = 0;
         // Containers (group boxes, sheets, panels) pass their children's notifications on.
         if (forward_to_control(message, wparam, lparam, result))
             return result;
-        if (self->intercept(message, wparam, lparam, result))
+        if (intercept(message, wparam, lparam, result))
             return result;
-        return DefSubclassProc(window, message, wparam, lparam);
     } catch (const std::exception& error) {
         report_exception(error);
+        return 0;
     } catch (...) {
         report_unknown_exception();
+        return 0;
     }
-    return 0;
+    return call_original(message, wparam, lparam);
+}
+
+LRESULT CALLBACK Control::subclass_procedure(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam, UINT_PTR,
+                                             DWORD_PTR reference) noexcept {
+    auto* self = reinterpret_cast<Control*>(reference);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, subclass_procedure, subclass_id);
+        self->subclassed_ = false;
+        self->hwnd_ = nullptr;
+        return DefSubclassProc(window, message, wparam, lparam);
+    }
+    return self->dispatch(message, wparam, lparam);
+}
+
+LRESULT CALLBACK Control::own_class_procedure(HWND window, UINT message, WPARAM wparam,
+                                              LPARAM lparam) noexcept {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        self->hwnd_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    Control* self = from_hwnd(window);
+    if (!self)
+        return DefWindowProcW(window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    return self->dispatch(message, wparam, lparam);
 }
 
 COLORREF to_colorref(TColor colour) {
     return colour_to_rgb(colour) & 0x00FFFFFFu;
 }
 
-const wchar_t* own_control_class(const wchar_t* name, HBRUSH background, UINT style) {
+const wchar_t* Control::own_window_class(const wchar_t* name, HBRUSH background, UINT style) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
@@ -186,7 +228,7 @@ const wchar_t* own_control_class(const wchar_t* name, HBRUSH background, UINT st
         WNDCLASSEXW registration{};
         registration.cbSize = sizeof registration;
         registration.style = style;
-        registration.lpfnWndProc = DefWindowProcW;
+        registration.lpfnWndProc = own_class_procedure;
         registration.hInstance = instance;
         registration.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         registration.hbrBackground = background;

@@ -88,8 +88,7 @@ class Control {
     std::function<void()> on_change;
 
     // A notification that the parent received from this control. True when handled.
-    virtual bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
-                                     LRESULT& result);
+    virtual bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
   protected:
     struct WindowKind {
@@ -112,6 +111,13 @@ class Control {
     // True when handled, with the result in `result`.
     virtual bool intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
     LRESULT call_original(UINT message, WPARAM wparam, LPARAM lparam);
+    // Whether the control's Windows window must be subclassed so that intercept() and
+    // its children's notifications reach it. Windows of our own classes never need it.
+    virtual bool needs_subclass() const { return false; }
+
+    // Registers a window class of our own whose messages go to the control's intercept();
+    // used by panels, images, sheets.
+    static const wchar_t* own_window_class(const wchar_t* name, HBRUSH background, UINT style = 0);
 
     UINT dpi() const noexcept { return dpi_; }
     int scale(int pixels96) const noexcept { return MulDiv(pixels96, static_cast<int>(dpi_), 96); }
@@ -128,7 +134,11 @@ class Control {
     static LRESULT CALLBACK subclass_procedure(HWND window, UINT message, WPARAM wparam,
                                                LPARAM lparam, UINT_PTR id,
                                                DWORD_PTR reference) noexcept;
+    static LRESULT CALLBACK own_class_procedure(HWND window, UINT message, WPARAM wparam,
+                                                LPARAM lparam) noexcept;
+    LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam);
     HWND hwnd_ = nullptr;
+    bool subclassed_ = false;
     Bounds96 bounds96_;
     UINT dpi_ = 96;
     HFONT font_ = nullptr;
@@ -138,9 +148,5 @@ class Control {
 
 // The colour a TColor is drawn in: a system colour resolves to the current scheme's.
 COLORREF to_colorref(TColor colour);
-
-// Registers a window class of our own whose messages are handled by the control's
-// subclass; used by panels, images, sheets.
-const wchar_t* own_control_class(const wchar_t* name, HBRUSH background, UINT style = 0);
 
 } // namespace pipetto::win

@@ -9,6 +9,7 @@ class GroupBox : public Control {
     WindowKind window_kind(const Properties& properties) const override;
     bool intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
     int read_text(wchar_t* buffer, int capacity) const override;
+    bool needs_subclass() const override { return true; }
 };
 
 } // namespace pipetto::win

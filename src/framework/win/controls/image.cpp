@@ -3,7 +3,7 @@
 namespace pipetto::win {
 
 Control::WindowKind Image::window_kind(const Properties&) const {
-    return {own_control_class(L"PipettoImage", nullptr), 0};
+    return {own_window_class(L"PipettoImage", nullptr), 0};
 }
 
 void Image::fill(COLORREF colour, SIZE size) {

@@ -82,7 +82,7 @@ bool PageControl::handle_notification(UINT message, WPARAM wparam, LPARAM lparam
 }
 
 Control::WindowKind TabSheet::window_kind(const Properties&) const {
-    return {own_control_class(L"PipettoTabSheet", GetSysColorBrush(COLOR_BTNFACE)), WS_CLIPCHILDREN,
+    return {own_window_class(L"PipettoTabSheet", GetSysColorBrush(COLOR_BTNFACE)), WS_CLIPCHILDREN,
             WS_EX_CONTROLPARENT};
 }
 

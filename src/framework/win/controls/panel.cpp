@@ -5,7 +5,7 @@
 namespace pipetto::win {
 
 Control::WindowKind Panel::window_kind(const Properties&) const {
-    return {own_control_class(L"PipettoPanel", nullptr, CS_HREDRAW | CS_VREDRAW), WS_CLIPCHILDREN,
+    return {own_window_class(L"PipettoPanel", nullptr, CS_HREDRAW | CS_VREDRAW), WS_CLIPCHILDREN,
             WS_EX_CONTROLPARENT};
 }
 
