@@ -91,6 +91,22 @@ TEST_F(History, OnlyWholeRecordsOfTheFileBecomeRows) {
     EXPECT_EQ(form->HistoryList.sub_item(1), "$00FF0000");
 }
 
+TEST_F(History, AFileOfMoreThan5000ColoursListsTheFirst5000SaysSoAndIsLeftAsItWas) {
+    std::string stored;
+    for (int i = 0; i <= HistoryTable::capacity; ++i)
+        stored += record("colour " + std::to_string(i), static_cast<TColor>(i));
+    folder.write("history.dat", stored);
+    MessageBoxWatcher boxes;
+    start();
+    ASSERT_EQ(boxes.messages().size(), 1u);
+    EXPECT_EQ(boxes.messages()[0].title, "Informationen");
+    EXPECT_NE(boxes.messages()[0].text.find("5001"), std::string::npos);
+    EXPECT_EQ(form->HistoryList.row_count(), HistoryTable::capacity);
+    EXPECT_EQ(form->HistoryList.caption(4999), "colour 4999");
+
+    EXPECT_EQ(close_and_read_history(), stored);
+}
+
 TEST_F(History, ThreeEntriesComeBackInOrderAndARenameIsKeptAsItsFirst30Characters) {
     const std::string three = record("a", clRed) + record("b", clLime) + record("c", clNavy);
     folder.write("history.dat", three);
