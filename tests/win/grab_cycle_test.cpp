@@ -48,6 +48,14 @@ POINT middle_of(HWND window) {
     return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
 }
 
+// The middle of a control its parent paints, in screen pixels.
+POINT middle_of(const win::GraphicControl& control) {
+    const RECT area = control.bounds_in_parent();
+    POINT middle{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    ClientToScreen(control.parent_window(), &middle);
+    return middle;
+}
+
 // What the Grab page shows in text.
 struct GrabPage {
     std::string cursor, hex, html, long_value, rgb, name;
@@ -149,7 +157,7 @@ TEST_F(GrabCycle, FollowsTheCursorFromTheStartAndShowsItsPixelInEveryForm) {
     const POINT swatch_middle = middle_of(form.ColorPanel.hwnd());
     EXPECT_TRUE(
         tests::pump_until([&] { return TColorPicker::ColorAt(swatch_middle) == 0x00FF901Eu; }));
-    EXPECT_EQ(TColorPicker::ColorAt(middle_of(form.PixelImage.hwnd())), 0x00FF901Eu);
+    EXPECT_EQ(TColorPicker::ColorAt(middle_of(form.PixelImage)), 0x00FF901Eu);
 }
 
 TEST_F(GrabCycle, MovingOntoAColourTheTableLacksShowsItWithoutAName) {

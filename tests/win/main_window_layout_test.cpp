@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_form.h"
+#include "framework/win/graphic_control.h"
 #include "framework/win/win_text.h"
 #include "hotkeys/hotkey_entries.h"
 #include "temporary_folder.h"
@@ -14,8 +15,8 @@ namespace {
 
 struct Expected {
     const char* name;
-    const wchar_t* window_class;
-    RECT bounds; // left, top, right, bottom relative to the parent's client area
+    const wchar_t* window_class; // null: painted by its parent, without a window
+    RECT bounds;                 // left, top, right, bottom relative to the parent's client area
     const char* text;
 };
 
@@ -65,11 +66,11 @@ TEST_F(MainWindowLayout, EveryControlSitsWhereTheLayoutPutsIt) {
     const Expected expected[] = {
         {"PageControl", L"SysTabControl32", {8, 8, 185, 249}, ""},
         {"LoupeBtn", L"Button", {4, 1, 24, 21}, ""},
-        {"GrabLabel", L"Static", {26, 5, 110, 16}, "Start/Stop: CTRL+S"},
+        {"GrabLabel", nullptr, {26, 5, 110, 16}, "Start/Stop: CTRL+S"},
         {"CursorLabel", L"Button", {8, 20, 161, 81}, "0x0"},
         {"ColorPanel", L"PipettoPanel", {2, 10, 150, 42}, ""},
         {"Panel1", L"PipettoPanel", {0, 41, 153, 61}, ""},
-        {"colorToolsUrl", L"Static", {8, 2, 145, 18}, "Open Online Color-Tool"},
+        {"colorToolsUrl", nullptr, {8, 2, 145, 18}, "Open Online Color-Tool"},
         {"HtmlColor", L"Edit", {40, 88, 137, 105}, ""},
         {"HtmlCopyBtn", L"Button", {140, 88, 160, 106}, ""},
         {"RGBColor", L"Edit", {40, 108, 137, 125}, ""},
@@ -80,12 +81,12 @@ TEST_F(MainWindowLayout, EveryControlSitsWhereTheLayoutPutsIt) {
         {"LongCopyBtn", L"Button", {140, 148, 160, 166}, ""},
         {"IdentColor", L"Edit", {40, 168, 137, 187}, ""},
         {"IdentCopyBtn", L"Button", {140, 168, 160, 188}, ""},
-        {"Label12", L"Static", {8, 192, 30, 203}, "Pixel:"},
-        {"PixelImageBevel", L"Static", {40, 190, 74, 208}, ""},
-        {"PixelImage", L"PipettoImage", {41, 190, 73, 208}, ""},
-        {"PixelImage2", L"PipettoImage", {80, 190, 95, 208}, ""},
+        {"Label12", nullptr, {8, 192, 30, 203}, "Pixel:"},
+        {"PixelImageBevel", nullptr, {40, 190, 74, 208}, ""},
+        {"PixelImage", nullptr, {41, 190, 73, 208}, ""},
+        {"PixelImage2", nullptr, {80, 190, 95, 208}, ""},
         {"PixelCopyBtn", L"Button", {140, 190, 160, 210}, ""},
-        {"Bevel1", L"Static", {0, 0, 169, 109}, ""},
+        {"Bevel1", nullptr, {0, 0, 169, 109}, ""},
         {"HistoryList", L"SysListView32", {2, 2, 167, 106}, ""},
         {"GroupBox3", L"Button", {0, 110, 169, 150}, " Name of item "},
         {"ItemName", L"Edit", {4, 18, 164, 37}, ""},
@@ -99,30 +100,41 @@ TEST_F(MainWindowLayout, EveryControlSitsWhereTheLayoutPutsIt) {
         {"GroupBox5", L"Button", {0, 0, 169, 211}, " Settings "},
         {"FrontCheckBox", L"Button", {8, 14, 161, 32}, "Keep in the foreground"},
         {"CursorCheckBox", L"Button", {8, 32, 153, 50}, "Show cursor in loupe"},
-        {"Label14", L"Static", {8, 52, 76, 63}, "Start/Stop Grab:"},
-        {"Label15", L"Static", {8, 86, 84, 97}, "Show/Hide Loupe:"},
+        {"Label14", nullptr, {8, 52, 76, 63}, "Start/Stop Grab:"},
+        {"Label15", nullptr, {8, 86, 84, 97}, "Show/Hide Loupe:"},
         {"GroupBox4", L"Button", {0, 0, 169, 211}, " About "},
-        {"LabelFill4", L"Static", {24, 112, 149, 126}, "Pipetto is published by:"},
-        {"quarnelUrl", L"Static", {8, 56, 161, 69}, "https://quarnel.example/"},
-        {"zolvaUrl", L"Static", {8, 122, 161, 135}, "https://zolva.example/"},
+        {"LabelFill4", nullptr, {24, 112, 149, 126}, "Pipetto is published by:"},
+        {"quarnelUrl", nullptr, {8, 56, 161, 69}, "https://quarnel.example/"},
+        {"zolvaUrl", nullptr, {8, 122, 161, 135}, "https://zolva.example/"},
     };
     for (const Expected& want : expected) {
         SCOPED_TRACE(want.name);
         win::Control* control = form.find_control(want.name);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(class_of(control->hwnd()), want.window_class);
-        const RECT got = bounds_in_parent(control->hwnd());
+        RECT got;
+        if (want.window_class) {
+            EXPECT_EQ(class_of(control->hwnd()), want.window_class);
+            got = bounds_in_parent(control->hwnd());
+            EXPECT_EQ(text_of(control->hwnd()), want.text);
+        } else {
+            auto* graphic = dynamic_cast<win::GraphicControl*>(control);
+            ASSERT_NE(graphic, nullptr);
+            EXPECT_EQ(graphic->hwnd(), nullptr);
+            got = graphic->bounds_in_parent();
+            EXPECT_EQ(graphic->text(), want.text);
+        }
         EXPECT_EQ(got.left, want.bounds.left);
         EXPECT_EQ(got.top, want.bounds.top);
         EXPECT_EQ(got.right, want.bounds.right);
         EXPECT_EQ(got.bottom, want.bounds.bottom);
-        EXPECT_EQ(text_of(control->hwnd()), want.text);
     }
 }
 
 TEST_F(MainWindowLayout, ControlsLieInsideTheirParentsOnTheirPages) {
     EXPECT_EQ(GetParent(form.ColorPanel.hwnd()), form.CursorLabel.hwnd());
-    EXPECT_EQ(GetParent(form.colorToolsUrl.hwnd()), form.Panel1.hwnd());
+    EXPECT_EQ(form.colorToolsUrl.parent_window(), form.Panel1.hwnd());
+    EXPECT_EQ(form.Label14.parent_window(), form.GroupBox5.hwnd());
+    EXPECT_EQ(form.PixelImage.parent_window(), form.GrabSheet.hwnd());
     EXPECT_EQ(GetParent(form.HexColor.hwnd()), form.GrabSheet.hwnd());
     EXPECT_EQ(GetParent(form.ItemName.hwnd()), form.GroupBox3.hwnd());
     EXPECT_EQ(GetParent(form.PixelCopyBtn2.hwnd()), form.GroupBox1.hwnd());
@@ -184,14 +196,17 @@ TEST_F(MainWindowLayout, HistoryListIsAReportWithNameAndColorColumns) {
     EXPECT_EQ(ListView_GetColumnWidth(list, 1), 45);
     EXPECT_EQ(ListView_GetBkColor(list), RGB(0xFF, 0xFB, 0xF0));
     EXPECT_EQ(form.HistoryPopup.item_count(), 4);
-    EXPECT_FALSE(GetWindowLongPtrW(form.PixelImage2.hwnd(), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(form.PixelImage2.shown());
 }
 
 TEST_F(MainWindowLayout, FontsFollowTheLayout) {
     auto font_of = [](const win::Control& control) {
+        // A windowless label holds its font itself.
+        const HFONT font_handle =
+            control.hwnd() ? reinterpret_cast<HFONT>(SendMessageW(control.hwnd(), WM_GETFONT, 0, 0))
+                           : control.font();
         LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control.hwnd(), WM_GETFONT, 0, 0)),
-                   sizeof font, &font);
+        GetObjectW(font_handle, sizeof font, &font);
         return font;
     };
     EXPECT_EQ(std::wstring(font_of(form.HexColor).lfFaceName), L"Tahoma");
@@ -214,6 +229,10 @@ TEST_F(MainWindowLayout, OnAMonitorOf144DpiEverythingScalesByHalfAgain) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.HexColor.hwnd(), WM_GETFONT, 0, 0)),
                sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -14);
+    const RECT label = form.GrabLabel.bounds_in_parent();
+    EXPECT_EQ(label.left, 39);
+    EXPECT_EQ(label.top, 8);
+    EXPECT_EQ(label.right - label.left, 126); // 84 * 1.5
     EXPECT_EQ(ListView_GetColumnWidth(form.HistoryList.hwnd(), 0), 150);
     RECT outer;
     GetWindowRect(form.hwnd(), &outer);

@@ -73,7 +73,8 @@ void Control::apply_dpi(UINT dpi) {
 
 void Control::set_font(HFONT font) {
     font_ = font;
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (hwnd_)
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void Control::set_text(std::string_view text) {
@@ -85,7 +86,8 @@ void Control::set_text(std::string_view text) {
                                            wanted.data(), small_text - 1);
     if (wanted_length == 0 && !text.empty()) {
         // Too long for the stack: no need to save the work.
-        SetWindowTextW(hwnd_, widen(text).c_str());
+        const std::wstring long_text = widen(text);
+        write_text(long_text.c_str(), static_cast<int>(long_text.size()));
         return;
     }
     wanted[static_cast<size_t>(wanted_length)] = L'\0';
@@ -94,7 +96,11 @@ void Control::set_text(std::string_view text) {
         std::wstring_view(current.data(), static_cast<size_t>(current_length)) ==
             std::wstring_view(wanted.data(), static_cast<size_t>(wanted_length)))
         return; // unchanged text: no repaint, no change event
-    SetWindowTextW(hwnd_, wanted.data());
+    write_text(wanted.data(), wanted_length);
+}
+
+void Control::write_text(const wchar_t* text, int) {
+    SetWindowTextW(hwnd_, text);
 }
 
 int Control::read_text(wchar_t* buffer, int capacity) const {
@@ -120,12 +126,16 @@ void Control::set_colour(TColor colour) {
     if (colour_ == colour)
         return;
     colour_ = colour;
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    invalidate();
 }
 
 void Control::set_font_colour(TColor colour) {
     font_colour_ = colour;
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    invalidate();
+}
+
+void Control::invalidate(bool erase) {
+    InvalidateRect(hwnd_, nullptr, erase);
 }
 
 HBRUSH Control::background_brush() {
@@ -171,6 +181,8 @@ LRESULT Control::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         LRESULT result = 0;
         // Containers (group boxes, sheets, panels) pass their children's notifications on.
         if (forward_to_control(message, wparam, lparam, result))
+            return result;
+        if (graphic_children_.handle_mouse(hwnd_, message, wparam, lparam, result))
             return result;
         if (intercept(message, wparam, lparam, result))
             return result;

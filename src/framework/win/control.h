@@ -1,6 +1,7 @@
 #pragma once
 // The base of every control on a window: a child window (of a Windows class or one of our
-// own) that knows its place at 96 DPI, its font, its colours and its events. The parent
+// own), or an area its parent paints (graphic_control.h), that knows its place at 96 DPI,
+// its font, its colours and its events. The parent
 // forwards WM_COMMAND, WM_NOTIFY, WM_DRAWITEM and WM_CTLCOLOR* here, so that a control
 // handles its own click.
 
@@ -13,6 +14,7 @@
 #include <string_view>
 
 #include "colour/colour_value.h"
+#include "framework/win/graphic_children.h"
 #include "framework/win/handles.h"
 
 namespace pipetto::win {
@@ -64,20 +66,20 @@ class Control {
     static Control* from_hwnd(HWND window) noexcept;
 
     // Creates the child window; called once by the window builder.
-    void create(HWND parent, std::string_view text, const Properties& properties, UINT dpi);
+    virtual void create(HWND parent, std::string_view text, const Properties& properties, UINT dpi);
 
     // Where the control sits at 96 DPI, and the DPI it is laid out for.
     const Bounds96& bounds96() const noexcept { return bounds96_; }
     void set_bounds96(const Bounds96& bounds) { bounds96_ = bounds; }
     virtual void apply_dpi(UINT dpi);
 
-    void set_font(HFONT font);
+    virtual void set_font(HFONT font);
     HFONT font() const noexcept { return font_; }
 
     void set_text(std::string_view text);
-    std::string text() const;
-    void set_visible(bool visible);
-    bool visible() const;
+    virtual std::string text() const;
+    virtual void set_visible(bool visible);
+    virtual bool visible() const;
 
     void set_colour(TColor colour);
     // The background colour set by the description or set_colour; none for the default.
@@ -89,6 +91,9 @@ class Control {
 
     // A notification that the parent received from this control. True when handled.
     virtual bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+
+    // The windowless controls this control's window paints and passes the mouse to.
+    GraphicChildren& graphic_children() noexcept { return graphic_children_; }
 
   protected:
     struct WindowKind {
@@ -106,6 +111,10 @@ class Control {
     // Asks the window with WM_GETTEXT; a control whose text is its window's own title may
     // read that directly, without a message.
     virtual int read_text(wchar_t* buffer, int capacity) const;
+    // Replaces the control's text with `text`, zero-terminated, of `length` characters.
+    virtual void write_text(const wchar_t* text, int length);
+    // Asks for a repaint of the control.
+    virtual void invalidate(bool erase = true);
 
     // Messages of the control's own window, seen before its window procedure.
     // True when handled, with the result in `result`.
@@ -116,7 +125,7 @@ class Control {
     virtual bool needs_subclass() const { return false; }
 
     // Registers a window class of our own whose messages go to the control's intercept();
-    // used by panels, images, sheets.
+    // used by panels and sheets.
     static const wchar_t* own_window_class(const wchar_t* name, HBRUSH background, UINT style = 0);
 
     UINT dpi() const noexcept { return dpi_; }
@@ -126,6 +135,10 @@ class Control {
             event();
     }
     HBRUSH background_brush();
+    // Paints the graphic children that meet `update`, after the control painted itself.
+    void paint_graphic_children(HDC dc, const RECT& update) const {
+        graphic_children_.paint(dc, update);
+    }
 
     std::optional<TColor> colour_;
     std::optional<TColor> font_colour_;
@@ -144,6 +157,7 @@ class Control {
     HFONT font_ = nullptr;
     Brush brush_;
     COLORREF brush_colour_ = 0;
+    GraphicChildren graphic_children_;
 };
 
 // The colour a TColor is drawn in: a system colour resolves to the current scheme's.

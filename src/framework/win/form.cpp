@@ -7,6 +7,7 @@
 #include "framework/win/application.h"
 #include "framework/win/controls/label.h"
 #include "framework/win/controls/page_control.h"
+#include "framework/win/graphic_control.h"
 #include "framework/win/win_text.h"
 
 namespace pipetto::win {
@@ -58,6 +59,8 @@ void Form::add_control(std::string_view name, Control& control, std::string_view
                        const Properties& properties) {
     control.set_bounds96(bounds);
     control.create(hwnd_of(parent), text, properties, dpi_);
+    if (auto* graphic = dynamic_cast<GraphicControl*>(&control))
+        graphic_children_of(parent).add(*graphic);
     const FontSpec effective = font.face ? font : font_of(parent);
     control.set_font(fonts_.get(effective, dpi_));
     if (bounds.width == 0)
@@ -70,7 +73,8 @@ void Form::add_control(std::string_view name, Control& control, std::string_view
         if (auto* pages = dynamic_cast<PageControl*>(find_control(parent)))
             pages->add_page(*sheet, text);
 
-    if (properties.hint) {
+    // Tooltips attach to windows: only windowed controls (the buttons) carry hints.
+    if (properties.hint && control.hwnd()) {
         std::wstring hint = widen(properties.hint);
         if (properties.hint_second_line)
             hint += L"\r\n" + widen(properties.hint_second_line);
@@ -103,6 +107,14 @@ HWND Form::hwnd_of(std::string_view name) const {
         return hwnd();
     if (Control* parent = find_control(name))
         return parent->hwnd();
+    throw std::logic_error("unknown parent control " + std::string(name));
+}
+
+GraphicChildren& Form::graphic_children_of(std::string_view name) {
+    if (name.empty())
+        return graphic_children_;
+    if (Control* parent = find_control(name))
+        return parent->graphic_children();
     throw std::logic_error("unknown parent control " + std::string(name));
 }
 
@@ -178,7 +190,17 @@ void Form::set_always_on_top(bool on_top) {
 }
 
 LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    LRESULT result = 0;
+    if (graphic_children_.handle_mouse(hwnd(), message, wparam, lparam, result))
+        return result;
     switch (message) {
+    case WM_PAINT: {
+        if (graphic_children_.empty())
+            return Window::handle_message(message, wparam, lparam);
+        PaintSession paint(hwnd());
+        graphic_children_.paint(paint.dc(), paint.area());
+        return 0;
+    }
     case WM_CLOSE:
         if (on_close())
             DestroyWindow(hwnd());

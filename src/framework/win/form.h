@@ -11,6 +11,7 @@
 
 #include "framework/win/control.h"
 #include "framework/win/fonts.h"
+#include "framework/win/graphic_children.h"
 #include "framework/win/handles.h"
 #include "framework/win/window.h"
 
@@ -83,12 +84,14 @@ class Form : public Window {
     void size_to_client();
     const FontSpec& font_of(std::string_view name) const;
     HWND hwnd_of(std::string_view name) const;
+    GraphicChildren& graphic_children_of(std::string_view name);
 
     FormDescription description_{};
     UINT dpi_ = 96;
     FontCache fonts_;
     std::vector<NamedControl> controls_;
     std::vector<FontSpec> control_fonts_;
+    GraphicChildren graphic_children_; // the labels and images on the form itself
     WindowHandle tooltip_;
     bool wants_on_top_ = false;
 };

@@ -1,12 +1,12 @@
 #pragma once
-#include "framework/win/control.h"
+#include "framework/win/graphic_control.h"
 
 namespace pipetto::win {
 
-// A lowered frame around an area, drawn as an etched edge.
-class Bevel : public Control {
-  protected:
-    WindowKind window_kind(const Properties&) const override { return {L"Static", SS_ETCHEDFRAME}; }
+// A lowered frame around an area, drawn as an etched edge by its parent.
+class Bevel : public GraphicControl {
+  public:
+    void paint(HDC dc) override;
 };
 
 } // namespace pipetto::win

@@ -13,6 +13,15 @@ bool GroupBox::intercept(UINT message, WPARAM, LPARAM, LRESULT& result) {
         result = HTCLIENT;
         return true;
     }
+    if (message == WM_PAINT && !graphic_children().empty()) {
+        // The box draws itself into our paint session, so that its labels go on top
+        // within the same update region.
+        PaintSession paint(hwnd());
+        call_original(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(paint.dc()), PRF_CLIENT);
+        paint_graphic_children(paint.dc(), paint.area());
+        result = 0;
+        return true;
+    }
     return false;
 }
 

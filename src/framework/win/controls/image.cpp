@@ -2,10 +2,6 @@
 
 namespace pipetto::win {
 
-Control::WindowKind Image::window_kind(const Properties&) const {
-    return {own_window_class(L"PipettoImage", nullptr), 0};
-}
-
 void Image::fill(COLORREF colour, SIZE size) {
     WindowDC screen(nullptr);
     if (!bitmap_) {
@@ -20,32 +16,19 @@ void Image::fill(COLORREF colour, SIZE size) {
         const RECT whole{0, 0, size_.cx, size_.cy};
         ExtTextOutW(canvas.get(), 0, 0, ETO_OPAQUE, &whole, nullptr, 0, nullptr);
     }
-    InvalidateRect(hwnd(), nullptr, FALSE);
+    invalidate(false); // the bitmap covers the whole area
 }
 
-bool Image::intercept(UINT message, WPARAM, LPARAM, LRESULT& result) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        result = 1;
-        return true;
-    case WM_PAINT: {
-        PaintSession paint(hwnd());
-        RECT area;
-        GetClientRect(hwnd(), &area);
-        if (!bitmap_) {
-            FillRect(paint.dc(), &area, GetSysColorBrush(COLOR_BTNFACE));
-        } else {
-            MemoryDC source(CreateCompatibleDC(paint.dc()));
-            SelectedObject selected(source.get(), bitmap_.get());
-            StretchBlt(paint.dc(), 0, 0, area.right, area.bottom, source.get(), 0, 0, size_.cx,
-                       size_.cy, SRCCOPY);
-        }
-        result = 0;
-        return true;
+void Image::paint(HDC dc) {
+    const RECT area = bounds_in_parent();
+    if (!bitmap_) {
+        FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+        return;
     }
-    default:
-        return false;
-    }
+    MemoryDC source(CreateCompatibleDC(dc));
+    SelectedObject selected(source.get(), bitmap_.get());
+    StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               source.get(), 0, 0, size_.cx, size_.cy, SRCCOPY);
 }
 
 } // namespace pipetto::win

@@ -86,4 +86,14 @@ Control::WindowKind TabSheet::window_kind(const Properties&) const {
             WS_EX_CONTROLPARENT};
 }
 
+bool TabSheet::intercept(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != WM_PAINT)
+        return false;
+    // The class brush erases the sheet; its labels and images go on top.
+    PaintSession paint(hwnd());
+    paint_graphic_children(paint.dc(), paint.area());
+    result = 0;
+    return true;
+}
+
 } // namespace pipetto::win

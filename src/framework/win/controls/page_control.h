@@ -33,6 +33,7 @@ class PageControl : public Control {
 class TabSheet : public Control {
   protected:
     WindowKind window_kind(const Properties& properties) const override;
+    bool intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 };
 
 } // namespace pipetto::win

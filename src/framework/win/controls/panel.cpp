@@ -21,6 +21,7 @@ bool Panel::intercept(UINT message, WPARAM, LPARAM, LRESULT& result) {
     case WM_PAINT: {
         PaintSession paint(hwnd());
         this->paint(paint.dc());
+        paint_graphic_children(paint.dc(), paint.area());
         result = 0;
         return true;
     }

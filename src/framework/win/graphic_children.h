@@ -1,0 +1,36 @@
+#pragma once
+// The graphic controls of one parent window (see graphic_control.h).
+
+#include <windows.h>
+
+#include <vector>
+
+namespace pipetto::win {
+
+class GraphicControl;
+
+// The graphic controls of one parent window, in creation order: the parent paints them
+// after itself and passes them its mouse.
+class GraphicChildren {
+  public:
+    GraphicChildren() = default;
+    GraphicChildren(const GraphicChildren&) = delete;
+    GraphicChildren& operator=(const GraphicChildren&) = delete;
+    ~GraphicChildren();
+
+    void add(GraphicControl& child);
+    void remove(GraphicControl& child) noexcept;
+    bool empty() const noexcept { return children_.empty(); }
+
+    // Paints the shown children that meet `update`; later ones over earlier ones.
+    void paint(HDC dc, const RECT& update) const;
+    // Clicks and the link cursor of the children on `parent`. True when handled.
+    bool handle_mouse(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+
+  private:
+    GraphicControl* clickable_at(POINT point) const;
+    std::vector<GraphicControl*> children_;
+    GraphicControl* pressed_ = nullptr;
+};
+
+} // namespace pipetto::win

@@ -1,0 +1,176 @@
+#include "framework/win/graphic_control.h"
+
+#include <algorithm>
+
+#include "framework/win/win_text.h"
+
+namespace pipetto::win {
+namespace {
+
+// Room for the texts the program sets again and again, so that changing one doesn't
+// allocate.
+constexpr size_t reserved_text = 128;
+
+POINT point_of(LPARAM lparam) {
+    return {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+}
+
+} // namespace
+
+GraphicControl::~GraphicControl() {
+    if (owner_)
+        owner_->remove(*this);
+    // Whatever the control covered shows the parent again.
+    if (parent_ && IsWindow(parent_))
+        invalidate();
+}
+
+void GraphicControl::create(HWND parent, std::string_view text, const Properties& properties,
+                            UINT dpi) {
+    parent_ = parent;
+    shown_ = !properties.hidden;
+    colour_ = properties.colour;
+    font_colour_ = properties.font_colour;
+    text_ = widen(text);
+    text_.reserve(reserved_text);
+    Control::apply_dpi(dpi);
+    configure(properties);
+    invalidate();
+}
+
+void GraphicControl::apply_dpi(UINT dpi) {
+    invalidate();
+    Control::apply_dpi(dpi);
+    invalidate();
+}
+
+void GraphicControl::set_font(HFONT font) {
+    Control::set_font(font);
+    invalidate();
+}
+
+std::string GraphicControl::text() const {
+    return narrow(text_);
+}
+
+int GraphicControl::read_text(wchar_t* buffer, int capacity) const {
+    const int length = static_cast<int>(std::min(text_.size(), static_cast<size_t>(capacity - 1)));
+    std::copy_n(text_.data(), length, buffer);
+    buffer[length] = L'\0';
+    return length;
+}
+
+void GraphicControl::write_text(const wchar_t* text, int length) {
+    text_.assign(text, static_cast<size_t>(length));
+    invalidate();
+}
+
+void GraphicControl::set_visible(bool visible) {
+    if (shown_ == visible)
+        return;
+    shown_ = visible;
+    invalidate();
+}
+
+bool GraphicControl::visible() const {
+    return shown_ && IsWindowVisible(parent_);
+}
+
+RECT GraphicControl::bounds_in_parent() const noexcept {
+    const Bounds96& bounds = bounds96();
+    const int left = scale(bounds.left), top = scale(bounds.top);
+    return {left, top, left + scale(bounds.width), top + scale(bounds.height)};
+}
+
+void GraphicControl::invalidate(bool erase) {
+    const RECT area = bounds_in_parent();
+    InvalidateRect(parent_, &area, erase);
+}
+
+GraphicChildren::~GraphicChildren() {
+    for (GraphicControl* child : children_)
+        child->owner_ = nullptr;
+}
+
+void GraphicChildren::add(GraphicControl& child) {
+    children_.push_back(&child);
+    child.owner_ = this;
+}
+
+void GraphicChildren::remove(GraphicControl& child) noexcept {
+    std::erase(children_, &child);
+    if (pressed_ == &child)
+        pressed_ = nullptr;
+    child.owner_ = nullptr;
+}
+
+void GraphicChildren::paint(HDC dc, const RECT& update) const {
+    for (GraphicControl* child : children_) {
+        const RECT area = child->bounds_in_parent();
+        RECT overlap;
+        if (child->shown() && IntersectRect(&overlap, &area, &update)) {
+            const int saved = SaveDC(dc);
+            child->paint(dc);
+            RestoreDC(dc, saved);
+        }
+    }
+}
+
+GraphicControl* GraphicChildren::clickable_at(POINT point) const {
+    // The last one painted is the one seen.
+    for (auto child = children_.rbegin(); child != children_.rend(); ++child) {
+        const RECT area = (*child)->bounds_in_parent();
+        if ((*child)->shown() && PtInRect(&area, point))
+            return (*child)->clickable() || (*child)->shows_link_cursor() ? *child : nullptr;
+    }
+    return nullptr;
+}
+
+bool GraphicChildren::handle_mouse(HWND parent, UINT message, WPARAM wparam, LPARAM lparam,
+                                   LRESULT& result) {
+    if (children_.empty())
+        return false;
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        // A click counts when the button goes down and up over the same control; the
+        // capture sees the release even off the parent.
+        pressed_ = clickable_at(point_of(lparam));
+        if (!pressed_)
+            return false;
+        SetCapture(parent);
+        result = 0;
+        return true;
+    case WM_LBUTTONUP: {
+        if (!pressed_)
+            return false;
+        GraphicControl* pressed = pressed_;
+        ReleaseCapture(); // WM_CAPTURECHANGED forgets pressed_
+        pressed_ = nullptr;
+        if (clickable_at(point_of(lparam)) == pressed)
+            pressed->click();
+        result = 0;
+        return true;
+    }
+    case WM_CAPTURECHANGED:
+        pressed_ = nullptr;
+        return false;
+    case WM_SETCURSOR: {
+        if (reinterpret_cast<HWND>(wparam) != parent || LOWORD(lparam) != HTCLIENT)
+            return false;
+        POINT point;
+        GetCursorPos(&point);
+        ScreenToClient(parent, &point);
+        const GraphicControl* under = clickable_at(point);
+        if (!under || !under->shows_link_cursor())
+            return false;
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        result = TRUE;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace pipetto::win
