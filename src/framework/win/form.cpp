@@ -20,10 +20,52 @@ DWORD form_ex_style(bool tool_window) {
     return WS_EX_CONTROLPARENT | (tool_window ? WS_EX_TOOLWINDOW : 0);
 }
 
+// The live forms, for the message loops to find the form a key message is meant for.
+std::vector<Form*>& live_forms() {
+    static std::vector<Form*> forms;
+    return forms;
+}
+
 } // namespace
+
+Form::Form() {
+    live_forms().push_back(this);
+}
 
 Form::~Form() {
     // Controls are members of the derived form and are gone by now; the window goes next.
+    std::erase(live_forms(), this);
+}
+
+Form* Form::of_window(HWND window) noexcept {
+    if (!window)
+        return nullptr;
+    for (Form* form : live_forms())
+        if (form->hwnd() == window)
+            return form;
+    return nullptr;
+}
+
+bool Form::dialog_key_message(const MSG& message) {
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    if (message.message == WM_KEYDOWN) {
+        if ((message.wParam != VK_RETURN && message.wParam != VK_ESCAPE) || alt ||
+            GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0)
+            return false;
+        for (const NamedControl& entry : controls_)
+            if (entry.control->dialog_key(static_cast<UINT>(message.wParam)))
+                return true;
+        return false;
+    }
+    // An accelerator letter: with Alt anywhere, or alone where the focused control takes
+    // no characters of its own.
+    Control* focused = Control::from_hwnd(GetFocus());
+    if (message.message == WM_CHAR && !(focused && focused->takes_no_characters()))
+        return false;
+    for (const NamedControl& entry : controls_)
+        if (entry.control->dialog_char(static_cast<wchar_t>(message.wParam)))
+            return true;
+    return false;
 }
 
 void Form::create_form(const FormDescription& description, int left, int top) {
@@ -63,21 +105,22 @@ void Form::add_control(std::string_view name, Control& control, std::string_view
         graphic_children_of(parent).add(*graphic);
     const FontSpec effective = font.face ? font : font_of(parent);
     control.set_font(fonts_.get(effective, dpi_));
-    if (bounds.width == 0)
-        if (auto* label = dynamic_cast<Label*>(&control))
-            label->fit_width_to_text();
     controls_.push_back({std::string(name), &control, std::string(parent)});
     control_fonts_.push_back(effective);
+    if (GraphicControl* companion = control.companion()) {
+        // Created by its owner, laid out and painted like any other windowless control.
+        graphic_children_of(parent).add(*companion);
+        companion->set_font(fonts_.get(font_of(parent), dpi_));
+        controls_.push_back({std::string(name) + ".Ticket", companion, std::string(parent)});
+        control_fonts_.push_back(font_of(parent));
+    }
 
     if (auto* sheet = dynamic_cast<TabSheet*>(&control))
         if (auto* pages = dynamic_cast<PageControl*>(find_control(parent)))
             pages->add_page(*sheet, text);
 
     // Tooltips attach to windows: only windowed controls (the buttons) carry hints.
-    if (properties.hint && control.hwnd()) {
-        std::wstring hint = widen(properties.hint);
-        if (properties.hint_second_line)
-            hint += L"\r\n" + widen(properties.hint_second_line);
+    if (std::wstring hint = widen(control.hint_text(properties)); !hint.empty() && control.hwnd()) {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -28,7 +28,14 @@ struct FormDescription {
 
 class Form : public Window {
   public:
+    Form();
     ~Form() override;
+
+    // The live form whose window is `window`, or null.
+    static Form* of_window(HWND window) noexcept;
+    // Enter, Escape and the accelerators of the controls that answer them: true when a
+    // control took the key message.
+    bool dialog_key_message(const MSG& message);
 
     void show();
     void hide();

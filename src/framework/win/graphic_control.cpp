@@ -40,6 +40,7 @@ void GraphicControl::create(HWND parent, std::string_view text, const Properties
 
 void GraphicControl::apply_dpi(UINT dpi) {
     invalidate();
+    device_size_.reset();
     Control::apply_dpi(dpi);
     invalidate();
 }
@@ -76,13 +77,25 @@ bool GraphicControl::visible() const {
     return shown_ && IsWindowVisible(parent_);
 }
 
+void GraphicControl::set_device_size(SIZE size, int shift_left) {
+    invalidate();
+    device_size_ = size;
+    device_shift_left_ = shift_left;
+    invalidate();
+}
+
 RECT GraphicControl::bounds_in_parent() const noexcept {
     const Bounds96& bounds = bounds96();
     const int left = scale(bounds.left), top = scale(bounds.top);
+    if (device_size_)
+        return {left - device_shift_left_, top, left - device_shift_left_ + device_size_->cx,
+                top + device_size_->cy};
     return {left, top, left + scale(bounds.width), top + scale(bounds.height)};
 }
 
 void GraphicControl::invalidate(bool erase) {
+    if (!parent_)
+        return; // not placed yet: a null window would mean the whole screen
     const RECT area = bounds_in_parent();
     InvalidateRect(parent_, &area, erase);
 }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "framework/win/control.h"
@@ -22,6 +23,11 @@ class GraphicControl : public Control {
     std::string text() const override;
     void set_visible(bool visible) override;
     bool visible() const override;
+
+    // A size in pixels at the current DPI that replaces the scaled layout size, for a
+    // control that sizes itself to its content; cleared when the DPI changes.
+    // `shift_left` moves the left edge by as many pixels (a centred label grows both ways).
+    void set_device_size(SIZE size, int shift_left = 0);
 
     // The window that paints the control, and the control's place on it in pixels.
     HWND parent_window() const noexcept { return parent_; }
@@ -49,6 +55,8 @@ class GraphicControl : public Control {
     WindowKind window_kind(const Properties&) const final { return {nullptr, 0}; }
 
     HWND parent_ = nullptr;
+    std::optional<SIZE> device_size_;
+    int device_shift_left_ = 0;
     std::wstring text_;
     bool shown_ = true;
     GraphicChildren* owner_ = nullptr;

@@ -48,6 +48,9 @@ struct DestroyMenuHandle {
 struct DeleteMemoryDC {
     void operator()(HDC dc) const noexcept { DeleteDC(dc); }
 };
+struct DestroyCursorHandle {
+    void operator()(HCURSOR cursor) const noexcept { DestroyCursor(cursor); }
+};
 struct UnhookHook {
     void operator()(HHOOK hook) const noexcept { UnhookWindowsHookEx(hook); }
 };
@@ -61,6 +64,7 @@ using WindowHandle = UniqueHandle<HWND, DestroyWindowHandle>;
 using MenuHandle = UniqueHandle<HMENU, DestroyMenuHandle>;
 using MemoryDC = UniqueHandle<HDC, DeleteMemoryDC>;
 using HookHandle = UniqueHandle<HHOOK, UnhookHook>;
+using CursorHandle = UniqueHandle<HCURSOR, DestroyCursorHandle>;
 
 // A device context taken from a window with GetDC or GetWindowDC; it remembers the
 // window it must be released to.

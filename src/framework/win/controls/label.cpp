@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "framework/win/win_text.h"
 
 namespace pipetto::win {
@@ -22,37 +24,69 @@ UINT text_format(Alignment alignment) {
     return common | DT_LEFT;
 }
 
-HGDIOBJ font_or_default(HFONT font) {
-    return font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT);
-}
-
 } // namespace
+
+HGDIOBJ Label::font_or_default() const {
+    return font() ? static_cast<HGDIOBJ>(font()) : GetStockObject(DEFAULT_GUI_FONT);
+}
 
 void Label::configure(const Properties& properties) {
     alignment_ = properties.alignment;
+    transparent_ = properties.transparent;
     if (properties.url)
         url = properties.url;
 }
 
-void Label::fit_width_to_text() {
-    WindowDC dc(parent_window());
-    SelectedObject font(dc.get(), font_or_default(this->font()));
+void Label::set_font(HFONT font) {
+    GraphicControl::set_font(font);
+    fit_to_text();
+}
+
+void Label::write_text(const wchar_t* text, int length) {
+    GraphicControl::write_text(text, length);
+    if (font())
+        fit_to_text();
+}
+
+// Lines break only where the caption breaks them: measured from a width of nothing, a
+// word-wrapping measure would break at every blank.
+SIZE Label::measured_size(HDC dc) const {
     RECT needed{0, 0, 0, 0};
-    DrawTextW(dc.get(), caption().c_str(), static_cast<int>(caption().size()), &needed,
-              DT_CALCRECT | DT_NOPREFIX);
-    Bounds96 bounds = bounds96();
-    bounds.width = MulDiv(needed.right, 96, static_cast<int>(dpi())) + 2;
-    invalidate();
-    set_bounds96(bounds);
-    invalidate();
+    DrawTextW(dc, caption().c_str(), static_cast<int>(caption().size()), &needed,
+              DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+    return {needed.right, needed.bottom};
+}
+
+SIZE Label::fitted_size(SIZE measured) const {
+    const Bounds96& layout = bounds96();
+    if (layout.width == 0)
+        return {measured.cx + scale(2), std::max<LONG>(scale(layout.height), measured.cy)};
+    return {std::max<LONG>(scale(layout.width), measured.cx),
+            std::max<LONG>(scale(layout.height), measured.cy)};
+}
+
+void Label::fit_to_text() {
+    if (!parent_window())
+        return;
+    WindowDC dc(parent_window());
+    SelectedObject font(dc.get(), font_or_default());
+    const SIZE size = fitted_size(measured_size(dc.get()));
+    // A centred text grows both ways, so it stays centred where the layout put it.
+    const int growth = size.cx - scale(bounds96().width);
+    const int shift =
+        alignment_ == Alignment::centre && bounds96().width > 0 && growth > 0 ? growth / 2 : 0;
+    const RECT now = bounds_in_parent();
+    if (size.cx != now.right - now.left || size.cy != now.bottom - now.top)
+        set_device_size(size, shift);
 }
 
 void Label::paint(HDC dc) {
     RECT area = bounds_in_parent();
     // Filled like a static text, so that where labels overlap the later one hides the
     // earlier one's overhang (descenders, a wrapped line).
-    FillRect(dc, &area, background_brush());
-    SelectedObject font(dc, font_or_default(this->font()));
+    if (!transparent_)
+        FillRect(dc, &area, background_brush());
+    SelectedObject font(dc, font_or_default());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, to_colorref(font_colour_.value_or(0xFF000008))); // clWindowText
     DrawTextW(dc, caption().c_str(), static_cast<int>(caption().size()), &area,

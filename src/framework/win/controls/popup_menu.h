@@ -11,18 +11,27 @@ namespace pipetto::win {
 class PopupMenu {
   public:
     PopupMenu();
+    PopupMenu(const PopupMenu&) = delete;
+    PopupMenu& operator=(const PopupMenu&) = delete;
+    // Tells whoever refers to the menu that it goes.
+    ~PopupMenu();
     // "-" as the caption makes a separator.
     void add_item(std::string_view caption, std::function<void()> on_click);
     int item_count() const noexcept { return static_cast<int>(handlers_.size()); }
     HMENU handle() const noexcept { return menu_.get(); }
-    // Shows the menu at a screen point and runs the chosen item's handler.
-    void popup(HWND owner, POINT screen_point);
+    // Shows the menu at a screen point and runs the chosen item's handler. The point is the
+    // menu's top-left corner, or its top-right one with TPM_RIGHTALIGN.
+    void popup(HWND owner, POINT screen_point, UINT alignment = TPM_LEFTALIGN);
+    // `forget` runs when the menu is destroyed; `who` names the registration for removal.
+    void add_free_notification(const void* who, std::function<void()> forget);
+    void remove_free_notification(const void* who);
     // Runs the handler of item `index` as a choice from the menu would.
     void choose(int index);
 
   private:
     MenuHandle menu_;
     std::vector<std::function<void()>> handlers_;
+    std::vector<std::pair<const void*, std::function<void()>>> free_notifications_;
 };
 
 } // namespace pipetto::win
