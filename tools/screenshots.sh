@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes the screenshots of the four pages in docs/, from the real pipetto.exe under Wine
-# in a headless display, with a colour under the cursor and three colours in the history.
+# Takes the screenshots in docs/ from the real pipetto.exe under Wine in a headless display,
+# with a colour under the cursor and three colours in the history: the four pages, a copy
+# button under the pointer, and the Grab page at 150 % (Wine's LogPixels 144).
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -45,6 +46,32 @@ shoot grab 128
 shoot history 163
 shoot settings 206
 shoot about 246
+# A copy button under the pointer: its frame, its blue glyph and the hand.
+xdotool mousemove 128 358 click 1
+xdotool mousemove 264 257
+sleep 0.8
+import -window root -crop 200x280+99+99 "$REPO_ROOT/docs/copy-button-hot.png"
+wineserver -k || true
+kill $viewer 2>/dev/null || true
+
+# The same at 150 %, in a prefix of its own whose screen has 144 dots per inch.
+export WINEPREFIX="$BUILD_ROOT/wineprefix-144"
+prepare_wine_prefix
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f </dev/null >/dev/null 2>&1
+wineserver -k || true
+wineboot </dev/null >/dev/null 2>&1 || true
+rm -f "$work/config.ini"
+display -geometry +520+150 "$work/swatch.png" &
+viewer=$!
+(cd "$work" && wine pipetto.exe </dev/null >/dev/null 2>&1 &)
+sleep 5
+xdotool mousemove 600 250
+sleep 1
+import -window root -crop 300x420+99+99 "$REPO_ROOT/docs/grab-page-150.png"
+xdotool mousemove 320 487 click 1
+xdotool mousemove 600 250
+sleep 0.8
+import -window root -crop 300x420+99+99 "$REPO_ROOT/docs/about-page-150.png"
 kill $viewer 2>/dev/null || true
 rm -rf "$work"
 log "screenshots written to docs/"

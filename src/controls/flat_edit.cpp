@@ -191,8 +191,11 @@ void TFlatEdit::SetHint(std::string hint) {
     update_placeholder();
 }
 
+// A multi-line edit reports no change for text set from code, as a one-line edit does; the
+// change event follows the text either way.
 void TFlatEdit::write_text(const wchar_t* text, int length) {
     Edit::write_text(text, length);
+    fire(on_change);
     if (!hint_.empty())
         update_placeholder();
 }

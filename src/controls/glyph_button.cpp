@@ -417,6 +417,11 @@ bool TGlyphButton::intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT
         result = 0;
         return true;
     }
+    case BM_CLICK:
+        // As a Windows button answers it: tools that drive buttons by message work here too.
+        Click();
+        result = 0;
+        return true;
     case WM_SETTEXT:
         result = call_original(message, wparam, lparam);
         invalidate();
