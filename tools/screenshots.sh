@@ -48,7 +48,7 @@ shoot settings 206
 shoot about 246
 # A copy button under the pointer: its frame, its blue glyph and the hand.
 xdotool mousemove 128 358 click 1
-xdotool mousemove 264 257
+xdotool mousemove 269 232
 sleep 0.8
 import -window root -crop 200x280+99+99 "$REPO_ROOT/docs/copy-button-hot.png"
 wineserver -k || true

@@ -123,17 +123,25 @@ win::Control::WindowKind TGlyphButton::window_kind(const win::Properties&) const
     return {own_window_class(L"TGlyphButton", nullptr, CS_DBLCLKS), 0};
 }
 
+namespace {
+
+// The twelve copy buttons share two glyphs: each resource is read once per run.
+const GlyphPixels& glyph_resource(int id) {
+    static std::vector<std::pair<int, GlyphPixels>> loaded;
+    for (const auto& [resource, pixels] : loaded)
+        if (resource == id)
+            return pixels;
+    loaded.emplace_back(id, pixels_of(load_bitmap(MAKEINTRESOURCEW(id)).get()));
+    return loaded.back().second;
+}
+
+} // namespace
+
 void TGlyphButton::configure(const win::Properties& properties) {
-    if (properties.glyph) {
-        const win::Bitmap glyph = load_bitmap(MAKEINTRESOURCEW(properties.glyph));
-        SetGlyph(glyph.get());
-    }
-    if (properties.glyph_hot) {
-        const win::Bitmap glyph = load_bitmap(MAKEINTRESOURCEW(properties.glyph_hot));
-        SetGlyphHot(glyph.get());
-    }
-    const win::Bitmap arrow = load_bitmap(L"STRELA");
-    menu_arrow_ = pixels_of(arrow.get());
+    if (properties.glyph)
+        set_glyph_pixels(glyph_, num_glyphs_, glyph_resource(properties.glyph));
+    if (properties.glyph_hot)
+        set_glyph_pixels(glyph_hot_, num_glyphs_hot_, glyph_resource(properties.glyph_hot));
     hint_ = properties.hint ? properties.hint : "";
     if (properties.hint_second_line)
         SetHintSecondLine(properties.hint_second_line);
@@ -293,13 +301,18 @@ void TGlyphButton::SetNumGlyphsHot(int cells) {
 void TGlyphButton::set_glyph(GlyphPixels& target, int& cells, HBITMAP& source, HBITMAP bitmap) {
     if (bitmap != source || !bitmap) {
         source = bitmap;
-        target = pixels_of(bitmap);
-        if (target.empty()) {
-            invalidate();
-        } else if (derives_cell_count(target.width, target.height)) {
-            cells = derived_cell_count(target.width, target.height, cells);
-            invalidate();
-        }
+        set_glyph_pixels(target, cells, pixels_of(bitmap));
+    }
+    kind_ = skCustom;
+}
+
+void TGlyphButton::set_glyph_pixels(GlyphPixels& target, int& cells, const GlyphPixels& pixels) {
+    target = pixels;
+    if (target.empty()) {
+        invalidate();
+    } else if (derives_cell_count(target.width, target.height)) {
+        cells = derived_cell_count(target.width, target.height, cells);
+        invalidate();
     }
     kind_ = skCustom;
 }
@@ -782,6 +795,8 @@ void TGlyphButton::draw_image(HDC dc, const RECT& area, Look look, COLORREF face
             draw_embossed(dc, image, cells, x, y);
         const bool arrow_beside =
             !has_caption || (layout_ != blGlyphLeft && layout_ != blGlyphRight);
+        if (popup_menu_mark_ && arrow_beside && menu_arrow_.empty())
+            menu_arrow_ = pixels_of(load_bitmap(L"STRELA").get());
         if (popup_menu_mark_ && arrow_beside && !menu_arrow_.empty())
             draw_cell(dc, menu_arrow_, 1, 0, x + gw + popup_menu_mark_gap_ * u,
                       y + half(gh - menu_arrow_.height * u), face);

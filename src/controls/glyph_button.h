@@ -175,6 +175,7 @@ class TGlyphButton : public win::Control {
     void play_click_sound() const;
     bool can_focus() const;
     void set_glyph(GlyphPixels& target, int& cells, HBITMAP& source, HBITMAP bitmap);
+    void set_glyph_pixels(GlyphPixels& target, int& cells, const GlyphPixels& pixels);
 
     bool repeat_action_ = false;
     int repeat_interval_ = 50;

@@ -33,7 +33,9 @@ void TLabelFill::paint(HDC dc) {
     RECT area = bounds_in_parent();
     win::SelectedObject font(dc, font_or_default());
     SetBkMode(dc, TRANSPARENT);
-    constexpr UINT format = DT_WORDBREAK | DT_EXPANDTABS | DT_CENTER | DT_VCENTER;
+    // Not clipped to the box: where a scale's hinting draws a line a pixel wider than it
+    // measured, the last letter still shows whole.
+    constexpr UINT format = DT_WORDBREAK | DT_EXPANDTABS | DT_CENTER | DT_VCENTER | DT_NOCLIP;
     const int length = static_cast<int>(caption().size());
     const int light = LightDepth * std::max(1, static_cast<int>(dpi()) / 96);
     // The sunken text: its light copy first, moved right and down, then the text itself.

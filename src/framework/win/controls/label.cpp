@@ -68,9 +68,11 @@ SIZE Label::fitted_size(SIZE measured) const {
 void Label::fit_to_text() {
     if (!parent_window())
         return;
-    WindowDC dc(parent_window());
-    SelectedObject font(dc.get(), font_or_default());
-    const SIZE size = fitted_size(measured_size(dc.get()));
+    // One memory DC measures every label: the font is made for the window's DPI already,
+    // and a window's DC costs more to take than the measure itself.
+    static const MemoryDC measuring(CreateCompatibleDC(nullptr));
+    SelectedObject font(measuring.get(), font_or_default());
+    const SIZE size = fitted_size(measured_size(measuring.get()));
     // A centred text grows both ways, so it stays centred where the layout put it.
     const int growth = size.cx - scale(bounds96().width);
     const int shift =
