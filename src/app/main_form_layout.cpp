@@ -26,7 +26,14 @@ constexpr TColor cream = clCream;
 
 constexpr win::Properties flat_edit{.colour = cream, .read_only = true};
 constexpr win::Properties copy_button{.hint = "Copy to Clipboard", .glyph = IDB_COPY_GLYPH};
-constexpr win::Properties link{.font_colour = clBlue, .alignment = Alignment::centre};
+constexpr win::HoverLook color_tools_hover{
+    "Open Online Color-Tool", Alignment::centre, clBtnFace, ms_sans_serif_11, clBlue,
+    win::TextLayout::centre};
+constexpr win::HoverLook maker_hover{maker_address,    Alignment::centre, clBtnFace,
+                                     ms_sans_serif_11, clBlue,            win::TextLayout::centre};
+constexpr win::HoverLook publisher_hover{
+    publisher_address, Alignment::centre, clBtnFace, ms_sans_serif_11, clBlue,
+    win::TextLayout::centre};
 constexpr win::Properties fill_label{.alignment = Alignment::centre};
 
 const win::FormDescription main_window{
@@ -49,7 +56,12 @@ const Row layout[] = {
     {F(ColorPanel), "CursorLabel", {2, 10, 148, 32}},
     {F(Panel1), "CursorLabel", {0, 41, 153, 20}, "", parent_font, {.bevel = BevelStyle::etched}},
     {F(colorToolsUrl), "Panel1", {8, 2, 137, 16}, "Open Online Color-Tool", ms_sans_serif_11,
-     {.font_colour = clBlue, .alignment = Alignment::centre, .url = color_tools_address}},
+     {.font_colour = clBlue,
+      .alignment = Alignment::centre,
+      .url = color_tools_address,
+      .layout = win::TextLayout::centre,
+      .transparent = true,
+      .hover = &color_tools_hover}},
     {F(Label2), "GrabSheet", {8, 92, 0, 11}, "Html:"},
     {F(HtmlColor), "GrabSheet", {40, 88, 97, 17}, "", parent_font, flat_edit},
     {F(HtmlCopyBtn), "GrabSheet", {140, 88, 20, 18}, "", parent_font, copy_button,
@@ -127,11 +139,19 @@ const Row layout[] = {
     {F(LabelFill3), "GroupBox4", {16, 16, 138, 25}, about_maker_lines, parent_font, fill_label},
     {F(LabelFill1), "GroupBox4", {46, 46, 75, 14}, about_visit_line, parent_font, fill_label},
     {F(quarnelUrl), "GroupBox4", {8, 56, 153, 13}, maker_address, ms_sans_serif_11,
-     {.font_colour = clBlue, .alignment = Alignment::centre, .url = maker_address}},
+     {.font_colour = clBlue,
+      .alignment = Alignment::centre,
+      .url = maker_address,
+      .layout = win::TextLayout::centre,
+      .hover = &maker_hover}},
     {F(LabelFill4), "GroupBox4", {24, 112, 125, 14}, "Pipetto is published by:", parent_font,
      fill_label},
     {F(zolvaUrl), "GroupBox4", {8, 122, 153, 13}, publisher_address, ms_sans_serif_11,
-     {.font_colour = clBlue, .alignment = Alignment::centre, .url = publisher_address}},
+     {.font_colour = clBlue,
+      .alignment = Alignment::centre,
+      .url = publisher_address,
+      .layout = win::TextLayout::centre,
+      .hover = &publisher_hover}},
     {F(LabelFill5), "GroupBox4", {12, 168, 144, 36}, about_publisher_lines, parent_font,
      fill_label},
 };
@@ -155,6 +175,8 @@ void TMainform::build() {
 
     // The sampler: enabled from the start, so grabbing begins with the message loop.
     ColorPicker.SetOnTimer([this] { ColorPickerIdle(); });
+    // Registered at once, before the create event runs.
+    build_grab_hotkey();
 
     GrabKey.set_items(hotkey_entry_texts);
     GrabKey.set_item_index(grab_hotkey_default_index);

@@ -35,7 +35,20 @@ struct FontSpec {
 };
 
 enum class Alignment { left, centre, right };
-enum class BevelStyle { none, etched, raised, lowered };
+// Where a label's text sits in its height.
+enum class TextLayout { top, centre, bottom };
+// raised_in_lowered: a raised inner bevel inside a lowered outer one.
+enum class BevelStyle { none, etched, raised, lowered, raised_in_lowered };
+
+// How a link label looks while the mouse is over it.
+struct HoverLook {
+    const char* caption;
+    Alignment alignment;
+    TColor colour;
+    FontSpec font; // no face: the label's own font
+    TColor font_colour;
+    TextLayout layout;
+};
 
 // The properties a window's description may give a control; each kind reads the ones it
 // understands. Only values that differ from the kind's defaults are written in a table.
@@ -53,6 +66,9 @@ struct Properties {
     const char* url = nullptr;
     const char* popup_menu = nullptr;
     int glyph = 0; // bitmap resource of a button's glyph, 0 for none
+    TextLayout layout = TextLayout::top;
+    bool transparent = false; // a label shows its parent through its background
+    const HoverLook* hover = nullptr;
 };
 
 class Control {

@@ -1,7 +1,5 @@
 #include "framework/win/controls/label.h"
 
-#include <shellapi.h>
-
 #include "framework/win/win_text.h"
 
 namespace pipetto::win {
@@ -30,8 +28,6 @@ HGDIOBJ font_or_default(HFONT font) {
 
 void Label::configure(const Properties& properties) {
     alignment_ = properties.alignment;
-    if (properties.url)
-        url = properties.url;
 }
 
 void Label::fit_width_to_text() {
@@ -57,13 +53,6 @@ void Label::paint(HDC dc) {
     SetTextColor(dc, to_colorref(font_colour_.value_or(0xFF000008))); // clWindowText
     DrawTextW(dc, caption().c_str(), static_cast<int>(caption().size()), &area,
               text_format(alignment_));
-}
-
-void Label::click() {
-    GraphicControl::click();
-    if (!url.empty())
-        ShellExecuteW(GetDesktopWindow(), L"open", widen(url).c_str(), nullptr, nullptr,
-                      SW_SHOWNORMAL);
 }
 
 } // namespace pipetto::win
