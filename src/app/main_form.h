@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "controls/url_label.h"
 #include "framework/win/controls/bevel.h"
 #include "framework/win/controls/check_box.h"
 #include "framework/win/controls/combo_box.h"
@@ -20,7 +21,6 @@
 #include "framework/win/controls/popup_menu.h"
 #include "framework/win/controls/push_button.h"
 #include "framework/win/form.h"
-#include "controls/url_label.h"
 #include "framework/win/handles.h"
 #include "grab/color_picker.h"
 #include "history/history_file.h"

@@ -117,8 +117,8 @@ HFONT TUrlLabel::hover_font() {
 void TUrlLabel::mouse_enter() {
     fire(OnMouseEnter);
     saved_ = current_look();
-    show_look({HoverAlignment, win::widen(HoverCaption), HoverColor, hover_font(),
-               HoverFont.color, HoverLayout});
+    show_look({HoverAlignment, win::widen(HoverCaption), HoverColor, hover_font(), HoverFont.color,
+               HoverLayout});
 }
 
 void TUrlLabel::mouse_leave() {

@@ -19,9 +19,10 @@ int first_pixel_showing(int index, int extent) {
     return (index * extent + square - 1) / square;
 }
 
-// Parts of the square beyond the edges of the virtual screen show the window's colour,
-// not whatever the screen's device yields there.
-void cover_beyond_screen(HDC canvas, POINT source, SIZE extent) {
+// Copies the square at `source` from the screen, stretched over `extent`. Parts of the
+// square beyond the edges of the virtual screen show the window's colour: the screen's
+// device yields nothing there, and Wine then copies nothing at all.
+void copy_square(HDC canvas, HDC screen, POINT source, SIZE extent) {
     const int screen_left = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int screen_top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     const int screen_right = screen_left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
@@ -31,20 +32,20 @@ void cover_beyond_screen(HDC canvas, POINT source, SIZE extent) {
     const int end_column = std::clamp(screen_right - sx, first_column, square);
     const int first_row = std::clamp(screen_top - sy, 0, square);
     const int end_row = std::clamp(screen_bottom - sy, first_row, square);
-    if (first_column == 0 && end_column == square && first_row == 0 && end_row == square)
+    if (first_column == 0 && end_column == square && first_row == 0 && end_row == square) {
+        StretchBlt(canvas, 0, 0, extent.cx, extent.cy, screen, sx, sy, square, square, SRCCOPY);
+        return;
+    }
+    const RECT all{0, 0, extent.cx, extent.cy};
+    FillRect(canvas, &all, GetSysColorBrush(COLOR_BTNFACE));
+    if (first_column == end_column || first_row == end_row)
         return;
     const int left = first_pixel_showing(first_column, extent.cx);
     const int right = first_pixel_showing(end_column, extent.cx);
     const int top = first_pixel_showing(first_row, extent.cy);
     const int bottom = first_pixel_showing(end_row, extent.cy);
-    const HBRUSH neutral = GetSysColorBrush(COLOR_BTNFACE);
-    const RECT beyond[] = {{0, 0, extent.cx, top},
-                           {0, bottom, extent.cx, extent.cy},
-                           {0, top, left, bottom},
-                           {right, top, extent.cx, bottom}};
-    for (const RECT& area : beyond)
-        if (area.left < area.right && area.top < area.bottom)
-            FillRect(canvas, &area, neutral);
+    StretchBlt(canvas, left, top, right - left, bottom - top, screen, sx + first_column,
+               sy + first_row, end_column - first_column, end_row - first_row, SRCCOPY);
 }
 
 // 11 pixels each way, centred on the top-left pixel of the magnified cursor pixel, in the
@@ -86,10 +87,8 @@ void TLoupeForm::Lense() {
         // The screen's DC spans the whole virtual screen, as the grab reads it; it is taken
         // and given back within the tick.
         win::WindowDC screen(nullptr);
-        StretchBlt(canvas, 0, 0, extent.cx, extent.cy, screen.get(), source.x, source.y, square,
-                   square, SRCCOPY);
+        copy_square(canvas, screen.get(), source, extent);
     }
-    cover_beyond_screen(canvas, source, extent);
     if (cursor_check_box_.checked())
         draw_cross(canvas, {extent.cx / 2, extent.cy / 2});
     picture_.mark_drawn();
@@ -138,8 +137,7 @@ LRESULT TLoupeForm::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_WINDOWPOSCHANGED:
         // Shown while updating: the picture of now, not the one from before it was hidden.
-        if ((reinterpret_cast<const WINDOWPOS*>(lparam)->flags & SWP_SHOWWINDOW) &&
-            Timer.Enabled())
+        if ((reinterpret_cast<const WINDOWPOS*>(lparam)->flags & SWP_SHOWWINDOW) && Timer.Enabled())
             take_picture_now();
         break;
     default:

@@ -18,7 +18,11 @@ const win::FormDescription loupe_window{L"TLoupeForm", " Loupe", 130, 130, tahom
 
 // The label covers the bottom 17 rows of the picture.
 const Row layout[] = {
-    {F(LoupeLabel), "", {0, 113, 130, 17}, "Start/Stop : CTRL+A", tahoma_9,
+    {F(LoupeLabel),
+     "",
+     {0, 113, 130, 17},
+     "Start/Stop : CTRL+A",
+     tahoma_9,
      {.font_colour = clMaroon, .bevel = win::BevelStyle::raised_in_lowered}},
 };
 

@@ -121,7 +121,8 @@ TEST_F(GraphicControls, TheMouseOverALabelWithAnAddressShowsTheHand) {
 
     // A plain label is plain text.
     const HWND sheet = form.GrabSheet.hwnd();
-    SetCursorPos(screen_point_in(form.GrabLabel, 10, 5).x, screen_point_in(form.GrabLabel, 10, 5).y);
+    SetCursorPos(screen_point_in(form.GrabLabel, 10, 5).x,
+                 screen_point_in(form.GrabLabel, 10, 5).y);
     SendMessageW(sheet, WM_SETCURSOR, reinterpret_cast<WPARAM>(sheet),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_NE(GetCursor(), hand);
