@@ -19,19 +19,23 @@ int first_pixel_showing(int index, int extent) {
     return (index * extent + square - 1) / square;
 }
 
+RECT virtual_screen() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 // Copies the square at `source` from the screen, stretched over `extent`. Parts of the
 // square beyond the edges of the virtual screen show the window's colour: the screen's
 // device yields nothing there, and Wine then copies nothing at all.
-void copy_square(HDC canvas, HDC screen, POINT source, SIZE extent) {
-    const int screen_left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int screen_top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const int screen_right = screen_left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    const int screen_bottom = screen_top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+void copy_square(HDC canvas, HDC screen, const RECT& screen_area, POINT source, SIZE extent) {
     const int sx = static_cast<int>(source.x), sy = static_cast<int>(source.y);
-    const int first_column = std::clamp(screen_left - sx, 0, square);
-    const int end_column = std::clamp(screen_right - sx, first_column, square);
-    const int first_row = std::clamp(screen_top - sy, 0, square);
-    const int end_row = std::clamp(screen_bottom - sy, first_row, square);
+    const int first_column = std::clamp(static_cast<int>(screen_area.left) - sx, 0, square);
+    const int end_column =
+        std::clamp(static_cast<int>(screen_area.right) - sx, first_column, square);
+    const int first_row = std::clamp(static_cast<int>(screen_area.top) - sy, 0, square);
+    const int end_row = std::clamp(static_cast<int>(screen_area.bottom) - sy, first_row, square);
     if (first_column == 0 && end_column == square && first_row == 0 && end_row == square) {
         StretchBlt(canvas, 0, 0, extent.cx, extent.cy, screen, sx, sy, square, square, SRCCOPY);
         return;
@@ -60,7 +64,7 @@ void draw_cross(HDC canvas, POINT centre) {
 } // namespace
 
 TLoupeForm::TLoupeForm(const win::CheckBox& cursor_check_box)
-    : cursor_check_box_(cursor_check_box) {
+    : cursor_check_box_(cursor_check_box), screen_area_(virtual_screen()) {
     build();
 }
 
@@ -71,7 +75,6 @@ TLoupeForm::~TLoupeForm() {
 
 void TLoupeForm::TimerTimer() {
     GetCursorPos(&cursor_);
-    // The hidden loupe takes no picture; showing it takes one at once.
     if (visible())
         Lense();
 }
@@ -87,7 +90,7 @@ void TLoupeForm::Lense() {
         // The screen's DC spans the whole virtual screen, as the grab reads it; it is taken
         // and given back within the tick.
         win::WindowDC screen(nullptr);
-        copy_square(canvas, screen.get(), source, extent);
+        copy_square(canvas, screen.get(), screen_area_, source, extent);
     }
     if (cursor_check_box_.checked())
         draw_cross(canvas, {extent.cx / 2, extent.cy / 2});
@@ -135,10 +138,23 @@ LRESULT TLoupeForm::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         picture_.paint(paint.dc());
         return 0;
     }
-    case WM_WINDOWPOSCHANGED:
-        // Shown while updating: the picture of now, not the one from before it was hidden.
-        if ((reinterpret_cast<const WINDOWPOS*>(lparam)->flags & SWP_SHOWWINDOW) && Timer.Enabled())
-            take_picture_now();
+    case WM_WINDOWPOSCHANGED: {
+        // The hidden loupe takes no picture and doesn't even tick: under Wine a tick costs
+        // a good part of what grabbing does. Timer.Enabled() still says whether it updates,
+        // and the hotkey still flips it. Shown while updating, it takes a picture of now.
+        const UINT flags = reinterpret_cast<const WINDOWPOS*>(lparam)->flags;
+        if (flags & SWP_SHOWWINDOW) {
+            Timer.SetOnTimer([this] { TimerTimer(); });
+            if (Timer.Enabled())
+                take_picture_now();
+        } else if (flags & SWP_HIDEWINDOW) {
+            Timer.SetOnTimer(nullptr);
+        }
+        break;
+    }
+    case WM_DISPLAYCHANGE:
+        // Asking for the screen's edges on every tick costs more than the copy under Wine.
+        screen_area_ = virtual_screen();
         break;
     default:
         break;

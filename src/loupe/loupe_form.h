@@ -46,6 +46,8 @@ class TLoupeForm : public win::Form {
 
     const win::CheckBox& cursor_check_box_;
     POINT cursor_{};
+    // The edges of the virtual screen, in screen pixels.
+    RECT screen_area_;
     // The last picture: painted on every repaint, so a frozen loupe keeps what it showed.
     BackBuffer picture_;
 };

@@ -34,8 +34,8 @@ void TLoupeForm::build() {
     create_form(loupe_window, 0, 0);
     win::build_controls<TLoupeForm>(*this, layout,
                                     [this](auto&&... arguments) { add_control(arguments...); });
+    // Its ticks come while it is shown (see handle_message).
     Timer.SetInterval(loupe_interval_ms);
-    Timer.SetOnTimer([this] { TimerTimer(); });
     GlobalHotKey.OnKeyDown = [this](TGlobalHotKey& sender, std::uint16_t& key, TShiftState shift) {
         GlobalHotKeyKeyDown(sender, key, shift);
     };
