@@ -27,6 +27,8 @@
 
 namespace pipetto {
 
+class TImExportForm;
+
 class TMainform : public win::Form {
   public:
     // Builds the window from its description and runs FormCreate. config.ini and
@@ -101,6 +103,8 @@ class TMainform : public win::Form {
     win::PushButton HexCopyBtn2, HtmlCopyBtn2, LongCopyBtn2, RgbCopyBtn2, IdentCopyBtn2,
         PixelCopyBtn2;
     win::PopupMenu HistoryPopup;
+    // The import/export dialog that "Import/Export" shows; it attaches itself here.
+    TImExportForm* ImExportForm = nullptr;
 
     // Settings page.
     win::GroupBox GroupBox5;
