@@ -6,11 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include "colour/colour_value.h"
 #include "colour/named_colours.h"
-#include "framework/core/errors.h"
 #include "support/scratch_folder.h"
 
 using namespace pipetto;
@@ -76,29 +73,6 @@ TEST_F(ExportImport, EachChoiceWritesOneCrLfLinePerEntryInListOrder) {
     EXPECT_EQ(exported({}), "");
     EXPECT_TRUE(std::filesystem::exists(dir / "out.txt"));
     EXPECT_FALSE(std::filesystem::exists(dir / "out.txt.tmp"));
-}
-
-TEST_F(ExportImport, AFailingExportLeavesTheOldFileWhole) {
-    table.append(grabbed("new", 0x00123456));
-    const std::string old_content = "my colours=$00FFFFFF\r\n";
-
-    // A read-only file, and a folder where the temporary file can't be made.
-    write_file(dir / "read-only.txt", old_content);
-    std::filesystem::permissions(dir / "read-only.txt", std::filesystem::perms::owner_read);
-    write_file(dir / "blocked.txt", old_content);
-    std::filesystem::create_directory(dir / "blocked.txt.tmp");
-
-    for (const char* name : {"read-only.txt", "blocked.txt"}) {
-        SCOPED_TRACE(name);
-        try {
-            export_history(table, {}, dir / name);
-            ADD_FAILURE() << "the export succeeded";
-        } catch (const EInOutError& error) {
-            EXPECT_FALSE(std::string(error.what()).empty());
-        }
-        EXPECT_EQ(read_file(dir / name), old_content);
-    }
-    std::filesystem::permissions(dir / "read-only.txt", std::filesystem::perms::owner_all);
 }
 
 TEST_F(ExportImport, ItsOwnHexExportAddsNothingAndHtmlOrLongExportsAddNothingAnywhere) {
@@ -203,14 +177,4 @@ TEST_F(ExportImport, AFullTableTakesWhatFitsAndCountsTheLinesLeftOut) {
     EXPECT_EQ(history_full_import_message(1),
               "The history is full: Pipetto keeps at most 5000 colours. 1 line of the file "
               "with a new colour was left out.");
-}
-
-TEST_F(ExportImport, AMissingFileIsNotFound) {
-    try {
-        read_import_file(dir / "missing.txt", table, [] { return std::string(); });
-        ADD_FAILURE() << "no error";
-    } catch (const EInOutError& error) {
-        EXPECT_EQ(error.code(), io_code::file_not_found);
-        EXPECT_STREQ(error.what(), "Datei nicht gefunden");
-    }
 }
