@@ -203,6 +203,4 @@ TEST_F(ImExportDialog, AFailingExportKeepsTheOldFileAndSaysWhyAndTheDialogStaysO
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, "Datei nicht gefunden.");
     EXPECT_TRUE(IsWindowVisible(dialog));
-
-    SetFileAttributesW((folder / "read-only.txt").wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
 }
