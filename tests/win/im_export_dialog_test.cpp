@@ -146,6 +146,18 @@ TEST_F(ImExportForm, IsBuiltHiddenAsDesignedWithItsGroupAndTabOrder) {
     EXPECT_EQ(dialog.export_choice().value, ExportedValue::html);
 }
 
+TEST_F(ImExportForm, OnAMonitorOf144DpiItScalesByHalfAgainLikeTheMainWindow) {
+    RECT suggested{1032, 592, 1032 + 320, 592 + 200};
+    SendMessageW(dialog.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    const RECT button = bounds_in_parent(dialog.ExportBtn.hwnd());
+    const RECT expected{180, 48, 180 + 113, 48 + 32}; // 120, 32, 75 x 21 at 150 %
+    EXPECT_TRUE(EqualRect(&button, &expected));
+    EXPECT_EQ(font_of(dialog.ExportBtn).lfHeight, -14);
+    const RECT line = dialog.Bevel8.bounds_in_parent();
+    EXPECT_EQ(line.right - line.left, 150);
+}
+
 TEST_F(ImExportForm, ShownModallyItKeepsTheMainWindowOutAndClosesWithItsChoicesKept) {
     main.show();
     bool main_enabled_meanwhile = true, shown_in_front = false, forced_close = false;
