@@ -29,6 +29,7 @@
 
 namespace pipetto {
 
+class TImExportForm;
 class TLoupeForm;
 
 class TMainform : public win::Form {
@@ -108,6 +109,8 @@ class TMainform : public win::Form {
     win::PushButton HexCopyBtn2, HtmlCopyBtn2, LongCopyBtn2, RgbCopyBtn2, IdentCopyBtn2,
         PixelCopyBtn2;
     win::PopupMenu HistoryPopup;
+    // The import/export dialog that "Import/Export" shows; it attaches itself here.
+    TImExportForm* ImExportForm = nullptr;
 
     // Settings page.
     win::GroupBox GroupBox5;

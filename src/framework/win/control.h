@@ -58,6 +58,7 @@ struct Properties {
     bool checked = false;
     bool read_only = false;
     bool hidden = false;
+    bool group = false; // starts a group of controls (radio buttons, arrow-key moves)
     bool stretch = false;
     Alignment alignment = Alignment::left;
     BevelStyle bevel = BevelStyle::none;
