@@ -1,5 +1,6 @@
 // Start-up: the application object, then the main window (which loads config.ini and
-// history.dat as it is created), then the message loop until the main window closes.
+// history.dat as it is created), the hidden windows, then the message loop until the main
+// window closes.
 
 #include <windows.h>
 
@@ -7,6 +8,8 @@
 
 #include "app/main_form.h"
 #include "framework/win/application.h"
+#include "history/im_export_form.h"
+#include "loupe/loupe_form.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     pipetto::win::Application application(instance);
@@ -14,6 +17,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     try {
         pipetto::TMainform main_form(pipetto::win::Application::executable_directory());
         application.set_main_window(main_form.hwnd());
+        // The hidden windows, in this order: the loupe window, then the import/export dialog.
+        pipetto::TLoupeForm loupe_form(main_form.CursorCheckBox);
+        main_form.LoupeForm = &loupe_form;
+        pipetto::TImExportForm im_export_form(main_form);
         // The owner first: showing it later would take the main window out of the topmost band.
         application.show_taskbar_button();
         main_form.show();

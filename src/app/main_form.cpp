@@ -35,12 +35,21 @@ void TMainform::FormDestroy() {
 
 void TMainform::Load() {
     LoadSettings();
+    ApplyGrabHotKey();
     LoadHistory();
 }
 
 void TMainform::Save() {
     SaveSettings();
     SaveHistory();
+}
+
+LRESULT TMainform::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == grab_hotkey_unavailable_message) {
+        tell_hotkey_unavailable(GrabKey.selected_text());
+        return 0;
+    }
+    return Form::handle_message(message, wparam, lparam);
 }
 
 void TMainform::FrontCheckBoxClick() {

@@ -10,6 +10,7 @@
 #include "controls/flat_edit.h"
 #include "controls/glyph_button.h"
 #include "controls/label_fill.h"
+#include "controls/url_label.h"
 #include "framework/win/controls/bevel.h"
 #include "framework/win/controls/check_box.h"
 #include "framework/win/controls/combo_box.h"
@@ -27,8 +28,12 @@
 #include "grab/color_picker.h"
 #include "history/history_file.h"
 #include "history/history_table.h"
+#include "hotkeys/global_hotkey.h"
 
 namespace pipetto {
+
+class TImExportForm;
+class TLoupeForm;
 
 class TMainform : public win::Form {
   public:
@@ -51,6 +56,9 @@ class TMainform : public win::Form {
     void FrontCheckBoxClick();
     void GrabKeyChange();
     void LoupeKeyChange();
+
+    // The grab hotkey was pressed: grabbing stops or resumes, and a stop keeps the colour.
+    void GlobalHotKeyKeyDown(TGlobalHotKey& Sender, std::uint16_t& Key, TShiftState Shift);
 
     // Grab page.
     void ColorPickerIdle();
@@ -88,7 +96,7 @@ class TMainform : public win::Form {
     win::Label GrabLabel;
     win::GroupBox CursorLabel;
     win::Panel ColorPanel, Panel1;
-    win::Label colorToolsUrl;
+    TUrlLabel colorToolsUrl;
     win::Label Label1, Label2, Label3, Label4, Label5, Label12;
     TFlatEdit HtmlColor, RGBColor, HexColor, LongColor, IdentColor;
     TGlyphButton HtmlCopyBtn, RgbCopyBtn, HexCopyBtn, LongCopyBtn, IdentCopyBtn, PixelCopyBtn;
@@ -103,6 +111,8 @@ class TMainform : public win::Form {
     win::Label Label7, Label8, Label9, Label10, Label11, Label13;
     TGlyphButton HexCopyBtn2, HtmlCopyBtn2, LongCopyBtn2, RgbCopyBtn2, IdentCopyBtn2, PixelCopyBtn2;
     win::PopupMenu HistoryPopup;
+    // The import/export dialog that "Import/Export" shows; it attaches itself here.
+    TImExportForm* ImExportForm = nullptr;
 
     // Settings page.
     win::GroupBox GroupBox5;
@@ -119,18 +129,28 @@ class TMainform : public win::Form {
     // About page.
     win::GroupBox GroupBox4;
     TLabelFill LabelFill1, LabelFill3, LabelFill4, LabelFill5;
-    win::Label quarnelUrl, zolvaUrl;
+    TUrlLabel quarnelUrl, zolvaUrl;
 
     // Samples the screen ten times a second while grabbing is on; each tick runs
     // ColorPickerIdle. Declared after the controls it writes, so it goes before them.
     TColorPicker ColorPicker;
+    // The grab hotkey: Ctrl+S from the window's building until Load applies GrabKey.
+    TGlobalHotKey GlobalHotKey;
+
+    // The loupe window, created after this one; it opens with LoupeBtn. Null without one.
+    TLoupeForm* LoupeForm = nullptr;
 
   protected:
     bool on_close() override { return FormClose(); }
     void on_destroy() override { FormDestroy(); }
+    LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   private:
     void build();
+    void build_grab_hotkey();
+    void ApplyGrabHotKey();
+    // The application's message box: the entry's combination is held by another program.
+    void tell_hotkey_unavailable(std::string_view entry_text);
     void LoadSettings();
     void SaveSettings();
     void LoadHistory();
@@ -149,6 +169,10 @@ class TMainform : public win::Form {
     std::optional<std::string> unreadable_selected_colour_;
     // Told that the history is full; cleared once a deletion makes room again.
     bool history_full_reported_ = false;
+    // Posted when the grab hotkey can't be had at start-up, so it is told over the window.
+    static constexpr UINT grab_hotkey_unavailable_message = WM_APP + 1;
+    // The loupe entry last told to be held elsewhere when the loupe opened.
+    std::string loupe_hotkey_told_;
 };
 
 } // namespace pipetto

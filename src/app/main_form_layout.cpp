@@ -40,8 +40,15 @@ constexpr win::Properties pixel_copy_button{.hint = "Copy to Clipboard",
                                             .hint_second_line = "...for use in graphical tools!!",
                                             .glyph = IDB_COPY_GLYPH,
                                             .glyph_hot = IDB_COPY_GLYPH_HOT};
-constexpr win::Properties link{.font_colour = clBlue, .alignment = Alignment::centre};
 constexpr win::Properties fill_label{.transparent = true, .alignment = Alignment::centre};
+constexpr win::HoverLook color_tools_hover{
+    "Open Online Color-Tool", Alignment::centre, clBtnFace, ms_sans_serif_11, clBlue,
+    win::TextLayout::centre};
+constexpr win::HoverLook maker_hover{
+    maker_address, Alignment::centre, clBtnFace, ms_sans_serif_11, clBlue, win::TextLayout::centre};
+constexpr win::HoverLook publisher_hover{
+    publisher_address,      Alignment::centre, clBtnFace, ms_sans_serif_11, clBlue,
+    win::TextLayout::centre};
 
 const win::FormDescription main_window{
     L"TMainform", " Pipetto 2.0", 192, 256, ms_sans_serif_11, true,
@@ -76,7 +83,12 @@ const Row layout[] = {
      {8, 2, 137, 16},
      "Open Online Color-Tool",
      ms_sans_serif_11,
-     {.font_colour = clBlue, .alignment = Alignment::centre, .url = color_tools_address}},
+     {.font_colour = clBlue,
+      .transparent = true,
+      .alignment = Alignment::centre,
+      .url = color_tools_address,
+      .layout = win::TextLayout::centre,
+      .hover = &color_tools_hover}},
     {F(Label2), "GrabSheet", {8, 92, 0, 11}, "Html:"},
     {F(HtmlColor), "GrabSheet", {40, 88, 97, 17}, "", parent_font, flat_edit("HtmlColor", 42)},
     {F(HtmlCopyBtn),
@@ -238,7 +250,12 @@ const Row layout[] = {
      {8, 56, 153, 13},
      maker_address,
      ms_sans_serif_11,
-     {.font_colour = clBlue, .alignment = Alignment::centre, .url = maker_address}},
+     {.font_colour = clBlue,
+      .transparent = true,
+      .alignment = Alignment::centre,
+      .url = maker_address,
+      .layout = win::TextLayout::centre,
+      .hover = &maker_hover}},
     {F(LabelFill4),
      "GroupBox4",
      {24, 112, 125, 14},
@@ -250,7 +267,12 @@ const Row layout[] = {
      {8, 122, 153, 13},
      publisher_address,
      ms_sans_serif_11,
-     {.font_colour = clBlue, .alignment = Alignment::centre, .url = publisher_address}},
+     {.font_colour = clBlue,
+      .transparent = true,
+      .alignment = Alignment::centre,
+      .url = publisher_address,
+      .layout = win::TextLayout::centre,
+      .hover = &publisher_hover}},
     {F(LabelFill5),
      "GroupBox4",
      {12, 168, 144, 36},
@@ -278,6 +300,8 @@ void TMainform::build() {
 
     // The sampler: enabled from the start, so grabbing begins with the message loop.
     ColorPicker.SetOnTimer([this] { ColorPickerIdle(); });
+    // Registered at once, before the create event runs.
+    build_grab_hotkey();
 
     GrabKey.set_items(hotkey_entry_texts);
     GrabKey.set_item_index(grab_hotkey_default_index);

@@ -430,6 +430,10 @@ bool TGlyphButton::intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT
         result = 0;
         return true;
     }
+    case WM_GETFONT:
+        // The window class keeps no font of its own; answer with the one the caption uses.
+        result = reinterpret_cast<LRESULT>(font());
+        return true;
     case BM_CLICK:
         // As a Windows button answers it: tools that drive buttons by message work here too.
         Click();

@@ -9,6 +9,7 @@
 #include "framework/core/errors.h"
 #include "framework/win/application.h"
 #include "framework/win/win_text.h"
+#include "history/im_export_form.h"
 #include "history/select_colour_message.h"
 
 namespace pipetto {
@@ -89,7 +90,9 @@ void TMainform::Alleentfernen1Click() {
     history_full_reported_ = false;
 }
 
-// The item is bound already; it opens the import/export dialog once that window exists.
-void TMainform::Importieren1Click() {}
+void TMainform::Importieren1Click() {
+    if (ImExportForm)
+        ImExportForm->ShowModal();
+}
 
 } // namespace pipetto

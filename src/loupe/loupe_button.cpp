@@ -1,9 +1,25 @@
-// The loupe button of the Grab page.
+// The loupe button of the Grab page: the loupe opens beside the main window, with the
+// hotkey chosen on the Settings page.
 
 #include "app/main_form.h"
+#include "loupe/loupe_form.h"
 
 namespace pipetto {
 
-void TMainform::LoupeBtnClick() {}
+void TMainform::LoupeBtnClick() {
+    if (!LoupeForm)
+        return;
+    LoupeForm->PlaceBeside(*this);
+    const std::string entry = LoupeKey.selected_text();
+    LoupeForm->UseHotKeyEntry(entry);
+    LoupeForm->show();
+    // A combination held elsewhere is told about once, not at every opening.
+    if (LoupeForm->GlobalHotKey.Registered())
+        loupe_hotkey_told_.clear();
+    else if (loupe_hotkey_told_ != entry) {
+        loupe_hotkey_told_ = entry;
+        tell_hotkey_unavailable(entry);
+    }
+}
 
 } // namespace pipetto

@@ -95,7 +95,8 @@ TEST_F(GraphicControls, TheSwatchImageIsPaintedInItsColourOverItsBevel) {
 
 TEST_F(GraphicControls, AClickOnALinkLabelFiresItsClickAndBesideItNothing) {
     int clicks = 0;
-    form.colorToolsUrl.url.clear(); // nothing is opened
+    // Nothing is opened: the address goes to a recorder instead of the shell.
+    const auto shell = TUrlLabel::set_shell_open([](const std::wstring&) {});
     form.colorToolsUrl.on_click = [&] { ++clicks; };
 
     click_at(screen_point_in(form.colorToolsUrl, 60, 8));
@@ -106,6 +107,7 @@ TEST_F(GraphicControls, AClickOnALinkLabelFiresItsClickAndBesideItNothing) {
     click_at(screen_point_in(form.colorToolsUrl, -(label.left - 2), 8));
     tests::pump_messages(300ms);
     EXPECT_EQ(clicks, 1);
+    TUrlLabel::set_shell_open(shell);
 }
 
 TEST_F(GraphicControls, TheMouseOverALabelWithAnAddressShowsTheHand) {
@@ -117,9 +119,11 @@ TEST_F(GraphicControls, TheMouseOverALabelWithAnAddressShowsTheHand) {
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), hand);
 
-    // Without an address the label is plain text.
-    form.colorToolsUrl.url.clear();
-    SendMessageW(panel, WM_SETCURSOR, reinterpret_cast<WPARAM>(panel),
+    // A plain label is plain text.
+    const HWND sheet = form.GrabSheet.hwnd();
+    SetCursorPos(screen_point_in(form.GrabLabel, 10, 5).x,
+                 screen_point_in(form.GrabLabel, 10, 5).y);
+    SendMessageW(sheet, WM_SETCURSOR, reinterpret_cast<WPARAM>(sheet),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_NE(GetCursor(), hand);
 }

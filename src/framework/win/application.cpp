@@ -12,11 +12,12 @@ namespace {
 Application* current_application = nullptr;
 constexpr wchar_t owner_class_name[] = L"PipettoApplication";
 
-// The owner window has the taskbar button; activating it hands the focus to the main window.
+// The owner window has the taskbar button; activating it hands the focus to the main window,
+// or to the window shown modally.
 LRESULT CALLBACK owner_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
     if (message == WM_ACTIVATE && LOWORD(wparam) != WA_INACTIVE && current_application) {
-        if (HWND main = current_application->main_window(); main && IsWindowVisible(main)) {
-            SetActiveWindow(main);
+        if (HWND front = current_application->front_window(); front && IsWindowVisible(front)) {
+            SetActiveWindow(front);
             return 0;
         }
     }
@@ -68,7 +69,7 @@ void Application::show_taskbar_button() {
 }
 
 void Application::show_error(std::string_view message) const {
-    MessageBoxW(main_window_, widen(error_display_text(message)).c_str(), widen(title_).c_str(),
+    MessageBoxW(front_window(), widen(error_display_text(message)).c_str(), widen(title_).c_str(),
                 MB_OK | MB_ICONERROR);
 }
 
@@ -77,7 +78,8 @@ void Application::show_exception(const std::exception& error) const {
 }
 
 void Application::show_information(std::string_view message) const {
-    MessageBoxW(main_window_, widen(message).c_str(), L"Informationen", MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(front_window(), widen(message).c_str(), L"Informationen",
+                MB_OK | MB_ICONINFORMATION);
 }
 
 HCURSOR Application::cursor(int slot) const noexcept {

@@ -39,6 +39,12 @@ class Application {
     void set_main_window(HWND window) noexcept { main_window_ = window; }
     HWND main_window() const noexcept { return main_window_; }
 
+    // A window shown modally takes the main window's part while it shows: message boxes
+    // belong to it, and the taskbar button brings it forward.
+    void set_modal_window(HWND window) noexcept { modal_window_ = window; }
+    HWND modal_window() const noexcept { return modal_window_; }
+    HWND front_window() const noexcept { return modal_window_ ? modal_window_ : main_window_; }
+
     // The error display: the message, with a full stop where it lacks one, in a box with
     // the title, an error icon and one OK button.
     void show_error(std::string_view message) const;
@@ -67,6 +73,7 @@ class Application {
     HWND main_window_ = nullptr;
     static constexpr int cursor_slots = 4;
     CursorHandle cursors_[cursor_slots];
+    HWND modal_window_ = nullptr;
 };
 
 // Offers a key message to the dialog keys of the form it is meant for (Enter, Escape and

@@ -44,6 +44,8 @@ void Control::create(HWND parent, std::string_view text, const Properties& prope
     DWORD style = kind.style | WS_CHILD;
     if (!properties.hidden)
         style |= WS_VISIBLE;
+    if (properties.group)
+        style |= WS_GROUP;
     colour_ = properties.colour;
     font_colour_ = properties.font_colour;
     hwnd_ = CreateWindowExW(kind.ex_style, kind.window_class, widen(text).c_str(), style,

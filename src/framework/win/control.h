@@ -36,7 +36,20 @@ struct FontSpec {
 };
 
 enum class Alignment { left, centre, right };
-enum class BevelStyle { none, etched, raised, lowered };
+// Where a label's text sits in its height.
+enum class TextLayout { top, centre, bottom };
+// raised_in_lowered: a raised inner bevel inside a lowered outer one.
+enum class BevelStyle { none, etched, raised, lowered, raised_in_lowered };
+
+// How a link label looks while the mouse is over it.
+struct HoverLook {
+    const char* caption;
+    Alignment alignment;
+    TColor colour;
+    FontSpec font; // no face: the label's own font
+    TColor font_colour;
+    TextLayout layout;
+};
 
 // A caption label that stands beside its control (an edit's ticket), at 96 DPI.
 struct TicketSpec {
@@ -56,6 +69,7 @@ struct Properties {
     bool checked = false;
     bool read_only = false;
     bool hidden = false;
+    bool group = false; // starts a group of controls (radio buttons, arrow-key moves)
     bool stretch = false;
     bool transparent = false; // a label that paints its text only
     Alignment alignment = Alignment::left;
@@ -67,6 +81,8 @@ struct Properties {
     int glyph = 0;     // bitmap resource of a button's glyph, 0 for none
     int glyph_hot = 0; // and of its glyph under the pointer
     TicketSpec ticket = {};
+    TextLayout layout = TextLayout::top;
+    const HoverLook* hover = nullptr;
 };
 
 class Control {

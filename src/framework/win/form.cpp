@@ -245,9 +245,20 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
     }
     case WM_CLOSE:
-        if (on_close())
-            DestroyWindow(hwnd());
+        if (on_close()) {
+            if (modal_)
+                modal_ended_ = true;
+            else
+                DestroyWindow(hwnd());
+        }
         return 0;
+    case WM_COMMAND:
+        // Esc in a modal window: the dialog manager asks for IDCANCEL, from no control.
+        if (modal_ && LOWORD(wparam) == IDCANCEL && lparam == 0) {
+            close();
+            return 0;
+        }
+        return Window::handle_message(message, wparam, lparam);
     case WM_DESTROY:
         on_destroy();
         if (quits_application)

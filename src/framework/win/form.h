@@ -43,6 +43,15 @@ class Form : public Window {
     // Asks the window to close, as its close button does.
     void close();
 
+    // Shows the window modally and returns once it is closed: the program's other windows
+    // can't be used meanwhile. Closing it (its close box, Esc, close()) hides it instead of
+    // destroying it, so it can be shown again with everything as the user left it.
+    void show_modal();
+    bool showing_modally() const noexcept { return modal_; }
+
+    // Moves the window just enough to lie wholly in the work area of its monitor.
+    void keep_inside_work_area();
+
     std::string caption() const;
     void set_caption(std::string_view caption);
 
@@ -101,6 +110,8 @@ class Form : public Window {
     GraphicChildren graphic_children_; // the labels and images on the form itself
     WindowHandle tooltip_;
     bool wants_on_top_ = false;
+    bool modal_ = false;
+    bool modal_ended_ = false;
 };
 
 } // namespace pipetto::win

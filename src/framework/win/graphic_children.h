@@ -28,9 +28,12 @@ class GraphicChildren {
     bool handle_mouse(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
   private:
+    GraphicControl* child_at(POINT point) const;
     GraphicControl* clickable_at(POINT point) const;
+    void hover(HWND parent, GraphicControl* child);
     std::vector<GraphicControl*> children_;
     GraphicControl* pressed_ = nullptr;
+    GraphicControl* hovered_ = nullptr;
 };
 
 } // namespace pipetto::win

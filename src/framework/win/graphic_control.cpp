@@ -1,6 +1,7 @@
 #include "framework/win/graphic_control.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/win/win_text.h"
 
@@ -114,6 +115,8 @@ void GraphicChildren::remove(GraphicControl& child) noexcept {
     std::erase(children_, &child);
     if (pressed_ == &child)
         pressed_ = nullptr;
+    if (hovered_ == &child)
+        hovered_ = nullptr;
     child.owner_ = nullptr;
 }
 
@@ -129,14 +132,32 @@ void GraphicChildren::paint(HDC dc, const RECT& update) const {
     }
 }
 
-GraphicControl* GraphicChildren::clickable_at(POINT point) const {
+GraphicControl* GraphicChildren::child_at(POINT point) const {
     // The last one painted is the one seen.
     for (auto child = children_.rbegin(); child != children_.rend(); ++child) {
         const RECT area = (*child)->bounds_in_parent();
         if ((*child)->shown() && PtInRect(&area, point))
-            return (*child)->clickable() || (*child)->shows_link_cursor() ? *child : nullptr;
+            return *child;
     }
     return nullptr;
+}
+
+GraphicControl* GraphicChildren::clickable_at(POINT point) const {
+    GraphicControl* child = child_at(point);
+    return child && (child->clickable() || child->shows_link_cursor()) ? child : nullptr;
+}
+
+void GraphicChildren::hover(HWND parent, GraphicControl* child) {
+    if (child == hovered_)
+        return;
+    if (GraphicControl* left = std::exchange(hovered_, child))
+        left->mouse_leave();
+    if (child) {
+        // The parent hears when the mouse leaves it, which ends the hover too.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, parent, 0};
+        TrackMouseEvent(&track);
+        child->mouse_enter();
+    }
 }
 
 bool GraphicChildren::handle_mouse(HWND parent, UINT message, WPARAM wparam, LPARAM lparam,
@@ -167,6 +188,12 @@ bool GraphicChildren::handle_mouse(HWND parent, UINT message, WPARAM wparam, LPA
     }
     case WM_CAPTURECHANGED:
         pressed_ = nullptr;
+        return false;
+    case WM_MOUSEMOVE:
+        hover(parent, child_at(point_of(lparam)));
+        return false;
+    case WM_MOUSELEAVE:
+        hover(parent, nullptr);
         return false;
     case WM_SETCURSOR: {
         if (reinterpret_cast<HWND>(wparam) != parent || LOWORD(lparam) != HTCLIENT)

@@ -41,6 +41,9 @@ class GraphicControl : public Control {
     virtual void click() { fire(on_click); }
     // Whether the mouse over the control shows the hand of a link.
     virtual bool shows_link_cursor() const { return false; }
+    // The mouse came over the control, and went off it again.
+    virtual void mouse_enter() {}
+    virtual void mouse_leave() {}
 
   protected:
     void invalidate(bool erase = true) override;

@@ -6,21 +6,35 @@
 #include <sstream>
 
 namespace pipetto::tests {
+namespace {
+
+// A test may leave a read-only file behind (one that failed before it could clear the
+// attribute); such a file would stop the folder's removal, and the next test that is
+// given the same process number.
+void remove_folder(const std::filesystem::path& path) {
+    std::error_code ignored;
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    for (auto entry = std::filesystem::recursive_directory_iterator(path, ignored);
+         entry != std::filesystem::recursive_directory_iterator(); entry.increment(ignored))
+        std::filesystem::permissions(entry->path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path, ignored);
+}
+
+} // namespace
 
 TemporaryFolder::TemporaryFolder() {
     static int counter = 0;
     path_ =
         std::filesystem::temp_directory_path() /
         ("pipetto-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
-    std::filesystem::remove_all(path_);
+    remove_folder(path_);
     std::filesystem::create_directories(path_);
 }
 
 TemporaryFolder::~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
+    remove_folder(path_);
 }
 
 void TemporaryFolder::write(const std::string& name, const std::string& bytes) const {

@@ -1,7 +1,5 @@
 #include "framework/win/controls/label.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 
 #include "framework/win/win_text.h"
@@ -33,8 +31,6 @@ HGDIOBJ Label::font_or_default() const {
 void Label::configure(const Properties& properties) {
     alignment_ = properties.alignment;
     transparent_ = properties.transparent;
-    if (properties.url)
-        url = properties.url;
 }
 
 void Label::set_font(HFONT font) {
@@ -93,13 +89,6 @@ void Label::paint(HDC dc) {
     SetTextColor(dc, to_colorref(font_colour_.value_or(0xFF000008))); // clWindowText
     DrawTextW(dc, caption().c_str(), static_cast<int>(caption().size()), &area,
               text_format(alignment_));
-}
-
-void Label::click() {
-    GraphicControl::click();
-    if (!url.empty())
-        ShellExecuteW(GetDesktopWindow(), L"open", widen(url).c_str(), nullptr, nullptr,
-                      SW_SHOWNORMAL);
 }
 
 } // namespace pipetto::win

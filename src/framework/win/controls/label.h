@@ -3,12 +3,10 @@
 
 namespace pipetto::win {
 
-// A text painted by its parent on its background colour; a label with a click handler or an address
-// reacts to clicks, and one with an address shows the link cursor and opens it.
+// A text painted by its parent on its background colour; a label with a click handler
+// reacts to clicks.
 class Label : public GraphicControl {
   public:
-    std::string url; // opened on a click when set
-
     // A label sizes itself to its text, measured in its font at the window's DPI: one
     // described without a width takes the width of its text; any other keeps its layout
     // size where the text fits in it (always at 96 DPI, the size the layout was made for)
@@ -17,9 +15,6 @@ class Label : public GraphicControl {
 
     void set_font(HFONT font) override;
     void paint(HDC dc) override;
-    bool clickable() const override { return GraphicControl::clickable() || !url.empty(); }
-    void click() override;
-    bool shows_link_cursor() const override { return !url.empty(); }
 
   protected:
     void configure(const Properties& properties) override;

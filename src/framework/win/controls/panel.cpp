@@ -47,6 +47,9 @@ void Panel::paint(HDC dc) {
     case BevelStyle::lowered:
         DrawEdge(dc, &area, BDR_SUNKENOUTER, BF_RECT);
         break;
+    case BevelStyle::raised_in_lowered:
+        DrawEdge(dc, &area, BDR_SUNKENOUTER | BDR_RAISEDINNER, BF_RECT);
+        break;
     case BevelStyle::none:
         break;
     }

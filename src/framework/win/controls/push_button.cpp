@@ -5,7 +5,7 @@
 namespace pipetto::win {
 
 Control::WindowKind PushButton::window_kind(const Properties& properties) const {
-    DWORD style = BS_PUSHBUTTON;
+    DWORD style = BS_PUSHBUTTON | WS_TABSTOP;
     if (properties.glyph)
         style |= BS_BITMAP;
     return {L"Button", style};

@@ -1,0 +1,55 @@
+#pragma once
+// The loupe: a small tool window that shows the screen around the mouse cursor magnified
+// about four times, refreshed every 30 ms, with a hotkey of its own that freezes and
+// unfreezes the picture. Its controls are built from the table in loupe_form_layout.cpp.
+
+#include <cstdint>
+#include <string_view>
+
+#include "framework/win/controls/check_box.h"
+#include "framework/win/controls/panel.h"
+#include "framework/win/form.h"
+#include "framework/win/timer.h"
+#include "hotkeys/global_hotkey.h"
+#include "loupe/back_buffer.h"
+
+namespace pipetto {
+
+class TLoupeForm : public win::Form {
+  public:
+    // Built hidden, updating, with Ctrl+A as its hotkey. The cross is drawn while
+    // `cursor_check_box` ("Show cursor in loupe" on the main window) is checked.
+    explicit TLoupeForm(const win::CheckBox& cursor_check_box);
+    ~TLoupeForm() override;
+
+    void TimerTimer();
+    void Lense();
+    void GlobalHotKeyKeyDown(TGlobalHotKey& Sender, std::uint16_t& Key, TShiftState Shift);
+
+    // Takes the hotkey and the label's text from an entry of the hotkey list.
+    void UseHotKeyEntry(std::string_view entry_text);
+    // Style and place beside the main window (shown or not).
+    void PlaceBeside(const win::Form& main_window);
+
+    win::Panel LoupeLabel;
+    win::Timer Timer;
+    TGlobalHotKey GlobalHotKey;
+
+  protected:
+    // The close box only hides the loupe; the loupe button shows it again.
+    bool on_close() override;
+    LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+  private:
+    void build();
+    void take_picture_now();
+
+    const win::CheckBox& cursor_check_box_;
+    POINT cursor_{};
+    // The edges of the virtual screen, in screen pixels.
+    RECT screen_area_;
+    // The last picture: painted on every repaint, so a frozen loupe keeps what it showed.
+    BackBuffer picture_;
+};
+
+} // namespace pipetto

@@ -1,0 +1,206 @@
+// The import/export dialog of pipetto.exe as a user meets it: opened from the history
+// list's popup menu, driving the system's real file dialogs.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "desktop_user.h"
+#include "framework/win/win_text.h"
+#include "running_program.h"
+#include "temporary_folder.h"
+
+using namespace pipetto;
+using namespace std::chrono_literals;
+using tests::RunningProgram;
+using tests::TemporaryFolder;
+
+namespace {
+
+std::string field(std::string_view text) {
+    std::string bytes(31, '\0');
+    bytes[0] = static_cast<char>(text.size());
+    bytes.replace(1, text.size(), text);
+    return bytes;
+}
+
+std::string record(std::string_view name, std::string_view hex, std::string_view html = "",
+                   std::string_view long_text = "", std::string_view rgb = "",
+                   std::string_view ident = "") {
+    return field(name) + field(hex) + field(html) + field(long_text) + field(rgb) + field(ident);
+}
+
+// The program in a folder of its own, its History page open.
+class ImExportDialog : public ::testing::Test {
+  protected:
+    TemporaryFolder folder;
+    std::unique_ptr<RunningProgram> program;
+    HWND main = nullptr;
+    HWND dialog = nullptr;
+
+    void start() {
+        program = std::make_unique<RunningProgram>(folder.path());
+        main = program->wait_for_window(L"TMainform");
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(open_history_page());
+    }
+
+    HWND control(const wchar_t* window_class) const {
+        struct Search {
+            const wchar_t* wanted;
+            HWND found;
+        } search{window_class, nullptr};
+        EnumChildWindows(
+            main,
+            [](HWND child, LPARAM parameter) -> BOOL {
+                auto* search = reinterpret_cast<Search*>(parameter);
+                wchar_t name[64] = {};
+                GetClassNameW(child, name, 64);
+                if (std::wstring_view(name) != search->wanted)
+                    return TRUE;
+                search->found = child;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+
+    // The tabs lie along the page control's bottom edge; History is the second.
+    bool open_history_page() const {
+        RECT pages;
+        GetWindowRect(control(L"SysTabControl32"), &pages);
+        tests::click_at({pages.left + 57, pages.bottom - 8});
+        return tests::wait_until(
+            [&] { return IsWindowVisible(control(L"SysListView32")) != FALSE; }, 3s);
+    }
+
+    // A right click in the list opens its popup menu; its first item is Import/Export.
+    void open_dialog_from_popup_menu() {
+        RECT list;
+        GetWindowRect(control(L"SysListView32"), &list);
+        const POINT at{list.left + 60, list.bottom - 20};
+        tests::click_at(at, true);
+        ASSERT_TRUE(tests::wait_until(
+            [] {
+                return FindWindowW(L"#32768", nullptr) &&
+                       IsWindowVisible(FindWindowW(L"#32768", nullptr));
+            },
+            3s));
+        tests::click_at({at.x + 30, at.y + 10});
+        dialog = program->wait_for_window(L"TImExportForm", 5s);
+        ASSERT_NE(dialog, nullptr);
+    }
+
+    // Presses the dialog's button and answers the file dialog it opens with `file_name`;
+    // returns the name the file dialog proposed. The names are given with their folder:
+    // the file dialog opens in the folder the program's dialogs used last.
+    std::string use_file_dialog(const wchar_t* button, const wchar_t* title,
+                                const std::wstring& file_name) {
+        tests::press_button(dialog, button);
+        const HWND files = tests::wait_for_dialog(program->process_id(), title);
+        EXPECT_NE(files, nullptr) << "no file dialog";
+        if (!files)
+            return {};
+        const std::string proposed = tests::file_dialog_name(files);
+        tests::choose_in_file_dialog(files, file_name);
+        EXPECT_TRUE(tests::wait_until([&] { return !IsWindow(files) || !IsWindowVisible(files); }));
+        return proposed;
+    }
+
+    void click(const wchar_t* caption) {
+        SendMessageW(tests::button(dialog, caption), BM_CLICK, 0, 0);
+    }
+};
+
+} // namespace
+
+TEST_F(ImExportDialog, ExportTwiceImportAHandMadeFileCloseAndTheHistoryKeepsIt) {
+    const std::string stored =
+        record("first", "$00FF901E", "#1E90FF", "16748574", "rgb(30,144,255)", "DodgerBlue") +
+        record("a=b", "$000000FF", "#FF0000", "255", "rgb(255,0,0)", "red");
+    folder.write("history.dat", stored);
+    start();
+    open_dialog_from_popup_menu();
+    EXPECT_EQ(tests::window_text(dialog), "Im-/Export");
+    EXPECT_FALSE(IsWindowEnabled(main));
+    RECT outer;
+    GetWindowRect(dialog, &outer);
+    EXPECT_EQ(outer.left, 1032);
+    EXPECT_EQ(outer.top, 592);
+
+    // A name typed without an extension gets ".txt".
+    EXPECT_EQ(use_file_dialog(L"Export", L"Export", (folder / "exported").wstring()), "ccexport");
+    ASSERT_TRUE(tests::wait_until([&] { return folder.exists("exported.txt"); }));
+    EXPECT_EQ(folder.read("exported.txt"), "first=$00FF901E\r\na=b=$000000FF\r\n");
+
+    // The choices take effect at once; the file last chosen is proposed next.
+    click(L"Export Long-Values");
+    click(L"With listname");
+    const std::string proposed =
+        use_file_dialog(L"Export", L"Export", (folder / "exported.txt").wstring());
+    EXPECT_NE(proposed.find("exported.txt"), std::string::npos) << proposed;
+    EXPECT_TRUE(tests::wait_until([&] {
+        return folder.read("exported.txt") == "16748574\r\n255\r\n";
+    })) << folder.read("exported.txt");
+
+    // Edited by hand: a named Hex line, one without a name, an Html one, a colour listed
+    // already, and a last line without a line break.
+    folder.write("hand.txt",
+                 "Sky=$00FF0000\r\n$0000FF00\r\nhtml=#00FF00\r\nagain=$00FF901E\r\nLast=$00000080");
+    EXPECT_EQ(use_file_dialog(L"Import", L"Import", (folder / "hand.txt").wstring()), "ccexport");
+    const HWND list = control(L"SysListView32");
+    EXPECT_TRUE(tests::wait_until([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 5; }));
+    EXPECT_TRUE(IsWindowVisible(dialog));
+
+    click(L"Close");
+    EXPECT_TRUE(tests::wait_until([&] { return !IsWindowVisible(dialog); }, 3s));
+    EXPECT_TRUE(IsWindowEnabled(main));
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program->wait_for_exit(), 0);
+    const std::string history = folder.read("history.dat");
+    ASSERT_EQ(history.size(), 5u * 186);
+    EXPECT_EQ(history.substr(0, 2 * 186), stored);
+    EXPECT_EQ(history.substr(2 * 186, 186),
+              record("Sky", "$00FF0000", "#0000FF", "16711680", "rgb(0,0,255)", "blue"));
+    EXPECT_EQ(history.substr(4 * 186, 186),
+              record("Last", "$00000080", "#800000", "128", "rgb(128,0,0)", "n/a"));
+    // The line without a name is named with the date and time of the import.
+    const std::string dated = history.substr(3 * 186, 186);
+    EXPECT_GT(static_cast<unsigned char>(dated[0]), 8);
+    EXPECT_EQ(dated.substr(31),
+              record("", "$0000FF00", "#00FF00", "65280", "rgb(0,255,0)", "green").substr(31));
+}
+
+TEST_F(ImExportDialog, AFailingExportKeepsTheOldFileAndSaysWhyAndTheDialogStaysOpen) {
+    folder.write("history.dat", record("new", "$00123456"));
+    const std::string old_content = "my colours=$00FFFFFF\r\n";
+    folder.write("read-only.txt", old_content);
+    SetFileAttributesW((folder / "read-only.txt").wstring().c_str(), FILE_ATTRIBUTE_READONLY);
+    folder.write("blocked.txt", old_content);
+    std::filesystem::create_directory(folder / "blocked.txt.tmp");
+    start();
+    open_dialog_from_popup_menu();
+
+    for (const char* name : {"read-only.txt", "blocked.txt"}) {
+        SCOPED_TRACE(name);
+        use_file_dialog(L"Export", L"Export", (folder / name).wstring());
+        const auto shown = program->answer_message_boxes(1, 5s);
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].title, "Pipetto 2.0");
+        EXPECT_EQ(shown[0].text, "Dateizugriff verweigert.");
+        EXPECT_EQ(folder.read(name), old_content);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+    }
+
+    // A typed name of a file that isn't there.
+    use_file_dialog(L"Import", L"Import", (folder / "missing.txt").wstring());
+    const auto shown = program->answer_message_boxes(1, 5s);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "Datei nicht gefunden.");
+    EXPECT_TRUE(IsWindowVisible(dialog));
+}
