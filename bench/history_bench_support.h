@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "call_timing.h"
 #include "colour/colour_value.h"
 #include "colour/named_colours.h"
 #include "framework/win/application.h"
@@ -67,11 +68,6 @@ class BenchFolder {
 inline double milliseconds_since(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
         .count();
-}
-
-inline double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace pipetto::bench

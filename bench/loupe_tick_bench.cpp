@@ -14,39 +14,16 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "call_timing.h"
 #include "framework/win/application.h"
 #include "framework/win/handles.h"
 #include "loupe/loupe_form.h"
 #include "solid_window.h"
 
 using namespace pipetto;
-using Clock = std::chrono::steady_clock;
+using namespace pipetto::bench;
 
 namespace {
-
-constexpr int calls_per_round = 200;
-constexpr int rounds = 9;
-
-double time_round(const std::function<void(int)>& work) {
-    const auto start = Clock::now();
-    for (int i = 0; i < calls_per_round; ++i)
-        work(i);
-    const std::chrono::duration<double, std::micro> spent = Clock::now() - start;
-    return spent.count() / calls_per_round;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void dispatch_waiting_messages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
 void measure(TLoupeForm& loupe, bool moving) {
     auto place_cursor = [moving](int i) {
@@ -113,9 +90,7 @@ int main() {
         form.LoupeBtnClick();
         tests::SolidWindow blue(RGB(30, 144, 255), 500, 400);
         tests::SolidWindow grey(RGB(128, 128, 128), 600, 400);
-        const auto settle = Clock::now();
-        while (Clock::now() - settle < std::chrono::milliseconds(300))
-            dispatch_waiting_messages();
+        dispatch_messages_for(std::chrono::milliseconds(300));
         for (int i = 0; i < 50; ++i)
             loupe.TimerTimer();
         measure(loupe, false);
