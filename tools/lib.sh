@@ -5,7 +5,8 @@ REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_ROOT=${PIPETTO_BUILD_ROOT:-$REPO_ROOT/build}
 
 PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth
-          googletest xdotool xclip imagemagick x11-common procps)
+          googletest xdotool xclip imagemagick x11-common procps
+          clang libclang-rt-14-dev unzip)
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -26,6 +27,13 @@ install_missing_packages() {
 build_native() {
     cmake -S "$REPO_ROOT" -B "$BUILD_ROOT/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$BUILD_ROOT/native" -j"$(nproc)"
+}
+
+# The fuzz targets of the portable core, built by clang with libFuzzer and the sanitizers.
+build_fuzzers() {
+    CC=clang CXX=clang++ cmake -S "$REPO_ROOT" -B "$BUILD_ROOT/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DPIPETTO_FUZZ=ON >/dev/null
+    cmake --build "$BUILD_ROOT/fuzz" -j"$(nproc)"
 }
 
 build_windows() {

@@ -10,6 +10,10 @@ log "native build and core tests"
 build_native
 (cd "$BUILD_ROOT/native" && ctest --output-on-failure -j"$(nproc)")
 
+log "fuzz targets: a short run of each"
+build_fuzzers
+(cd "$BUILD_ROOT/fuzz" && ctest --output-on-failure -j"$(nproc)")
+
 log "Windows build"
 build_windows
 
