@@ -2,7 +2,6 @@
 // and these copy between the controls and the file.
 
 #include <optional>
-#include <system_error>
 
 #include "app/main_form.h"
 #include "colour/integer_conversion.h"
