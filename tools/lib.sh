@@ -5,7 +5,8 @@ REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_ROOT=${PIPETTO_BUILD_ROOT:-$REPO_ROOT/build}
 
 PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth
-          googletest xdotool xclip imagemagick x11-common procps)
+          googletest xdotool xclip imagemagick x11-common procps
+          clang libclang-rt-14-dev zip unzip)
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -28,10 +29,36 @@ build_native() {
     cmake --build "$BUILD_ROOT/native" -j"$(nproc)"
 }
 
+# The fuzz targets of the portable core, built by clang with libFuzzer and the sanitizers.
+build_fuzzers() {
+    CC=clang CXX=clang++ cmake -S "$REPO_ROOT" -B "$BUILD_ROOT/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DPIPETTO_FUZZ=ON >/dev/null
+    cmake --build "$BUILD_ROOT/fuzz" -j"$(nproc)"
+}
+
 build_windows() {
     cmake -S "$REPO_ROOT" -B "$BUILD_ROOT/win" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
     cmake --build "$BUILD_ROOT/win" -j"$(nproc)"
+}
+
+# The version of the project(...) line of CMakeLists.txt.
+project_version() {
+    sed -n 's/^project(Pipetto VERSION \([0-9.]*\).*/\1/p' "$REPO_ROOT/CMakeLists.txt"
+}
+
+# Zips the Windows build's pipetto.exe with the user's README and the license; prints the path.
+build_package() {
+    local dir="$BUILD_ROOT/package"
+    local zip="$dir/pipetto-$(project_version).zip"
+    rm -rf "$dir/files" "$zip"
+    mkdir -p "$dir/files"
+    cp "$BUILD_ROOT/win/bin/pipetto.exe" "$dir/files/"
+    # Plain text for Notepad: CR LF line ends.
+    sed 's/$/\r/' "$REPO_ROOT/packaging/README.txt" >"$dir/files/README.txt"
+    sed 's/$/\r/' "$REPO_ROOT/LICENSE" >"$dir/files/LICENSE.txt"
+    (cd "$dir/files" && zip -q -X "$zip" pipetto.exe README.txt LICENSE.txt)
+    echo "$zip"
 }
 
 # Wine in a throwaway prefix, quiet, never offering Mono or Gecko.

@@ -10,6 +10,10 @@ log "native build and core tests"
 build_native
 (cd "$BUILD_ROOT/native" && ctest --output-on-failure -j"$(nproc)")
 
+log "fuzz targets: a short run of each"
+build_fuzzers
+(cd "$BUILD_ROOT/fuzz" && ctest --output-on-failure -j"$(nproc)")
+
 log "Windows build"
 build_windows
 
@@ -25,4 +29,8 @@ start_wine_keepalive
 status=0
 (cd "$BUILD_ROOT/win" && ctest --output-on-failure -j"$(nproc)" >"$BUILD_ROOT/win-tests.log" 2>&1) || status=$?
 tr -d '\r' <"$BUILD_ROOT/win-tests.log"
+
+log "the release zip, unpacked and started"
+zip=$(build_package)
+bash "$REPO_ROOT/tests/package/unpacked_zip_test.sh" "$zip" || status=1
 exit $status

@@ -42,8 +42,8 @@ class TMainform : public win::Form {
     explicit TMainform(std::filesystem::path settings_directory, bool is_main_window = true);
     ~TMainform() override;
 
-    std::filesystem::path config_path() const { return settings_directory_ / "config.ini"; }
-    std::filesystem::path history_path() const { return settings_directory_ / "history.dat"; }
+    std::filesystem::path config_path() const { return settings_directory_ / L"config.ini"; }
+    std::filesystem::path history_path() const { return settings_directory_ / L"history.dat"; }
 
     // Lifecycle.
     void FormCreate();

@@ -2,11 +2,11 @@
 // and these copy between the controls and the file.
 
 #include <optional>
-#include <system_error>
 
 #include "app/main_form.h"
 #include "colour/integer_conversion.h"
 #include "framework/core/errors.h"
+#include "framework/core/file_system.h"
 #include "framework/core/ini_file.h"
 #include "framework/win/application.h"
 #include "framework/win/win_text.h"
@@ -20,8 +20,8 @@ constexpr int default_left = 100;
 constexpr int default_top = 100;
 
 bool file_exists(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    const std::optional<FileFacts> facts = file_facts(path);
+    return facts && facts->is_regular_file;
 }
 
 // Reads the integers of config.ini. A value that is absent or no integer keeps its

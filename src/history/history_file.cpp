@@ -2,9 +2,8 @@
 
 #include "framework/core/errors.h"
 #include "framework/core/file_handle.h"
+#include "framework/core/file_system.h"
 #include "framework/core/safe_file.h"
-
-#include <system_error>
 
 namespace pipetto {
 
@@ -23,11 +22,10 @@ HistoryLoadResult HistoryFile::load(HistoryTable& table) {
         return result;
     }
 
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path_, ec);
-    if (ec)
-        throw EInOutError(io_code_from_error_code(ec));
-    result.records_in_file = size / sizeof(THistoryEntry);
+    const std::optional<FileFacts> facts = file_facts(path_);
+    if (!facts)
+        throw EInOutError(io_code::file_not_found);
+    result.records_in_file = facts->size / sizeof(THistoryEntry);
 
     THistoryEntry record;
     for (std::uintmax_t i = 0; i < result.records_in_file && !table.full(); ++i) {

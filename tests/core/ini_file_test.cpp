@@ -134,3 +134,57 @@ TEST(IniFile, AValueCannotAddLinesOfItsOwn) {
     EXPECT_EQ(ini.text(), "[screen]\r\nx=1\r\n");
     EXPECT_EQ(ini.read_string("hotkey", "grab", "none"), "none");
 }
+
+// Hand edits read the way Windows' own profile reader reads them (the Windows tests hold
+// each such form against GetPrivateProfileStringA itself).
+TEST(IniFile, HandEditsReadAsWindowsReadsThem) {
+    struct Case {
+        std::string_view content;
+        std::string_view key;
+        std::string_view reading;
+    };
+    const Case cases[] = {
+        {"\xEF\xBB\xBF[screen]\r\nx=300\r\n", "x", "300"},              // an editor's UTF-8 mark
+        {"[screen]\r\nx=\"300\"\r\n", "x", "300"},                      // quotes around a value
+        {"[screen]\r\nx= '300' \r\n", "x", "300"},                      // ... single ones too
+        {"[screen]\r\nx=\"300\r\n", "x", "\"300"},                      // one quote stays
+        {"[screen]\r\nx=\"a\"b\"\r\n", "x", "a\"b"},                    // only the outer pair goes
+        {"[screen]\rx=1\ry=2\r", "y", "2"},                             // lone CR line ends
+        {"[screen]\r\nx=1\x1a\r\n", "x", "1"},                          // Ctrl+Z counts as a blank
+        {std::string_view("[screen]\r\nx=1\0junk\r\n", 19), "x", "1"},  // a NUL ends the value
+        {"[screen]\r\nx\r\nx=5\r\n", "x", "\x01 absent"},               // a key without "=" first
+        {"[screen]\r\n;x=1\r\n", ";x", "1"},                            // no comments, only keys
+        {"[screen] ; window\r\nx=7\r\n", "x", "7"},                     // after "]" nothing counts
+        {"[screen\r\nx=7\r\n", "x", "\x01 absent"},                     // no "]": no section
+        {"[screen]\r\ny=1\r\n[screen]\r\nx=2\r\n", "x", "\x01 absent"}, // first section only
+        {"[screen]\r\nx="
+         "\xC3\xA4"
+         "\r\n",
+         "x", "\xC3\xA4"}, // no mark: bytes as they are
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IniFile::parse(c.content).read_string(" screen", c.key, "\x01 absent"), c.reading)
+            << testing::PrintToString(std::string(c.content));
+}
+
+TEST(IniFile, AFileWithAMarkIsWrittenBackInItsOwnForm) {
+    // UTF-8: the mark stays, and a value written in the code page is stored as UTF-8.
+    IniFile utf8 = IniFile::parse("\xEF\xBB\xBF[screen]\nname=\xC3\xA4rger\nx=1\n");
+    EXPECT_EQ(utf8.read_string("screen", "name", ""),
+              "\xE4rger"); // Latin-1 stands for the code page
+    utf8.write_string("screen", "x", "2");
+    utf8.write_string("other", "y", "\xE4");
+    EXPECT_EQ(utf8.text(), "\xEF\xBB\xBF[screen]\r\nname=\xC3\xA4rger\r\nx=2\r\n"
+                           "[other]\r\ny=\xC3\xA4\r\n");
+
+    // UTF-16 LE, as Notepad saves "Unicode".
+    const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0x\0=\0\"\0"
+                            "3\0\"\0\r\0\n\0",
+                            26);
+    IniFile wide = IniFile::parse(utf16);
+    EXPECT_EQ(wide.read_string("s", "x", ""), "3");
+    wide.write_string("s", "x", "4");
+    EXPECT_EQ(wide.text(), std::string("\xFF\xFE[\0s\0]\0\r\0\n\0x\0=\0"
+                                       "4\0\r\0\n\0",
+                                       22));
+}

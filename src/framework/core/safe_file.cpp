@@ -1,8 +1,7 @@
 #include "framework/core/safe_file.h"
 
 #include "framework/core/errors.h"
-
-#include <system_error>
+#include "framework/core/file_system.h"
 
 namespace pipetto {
 
@@ -13,19 +12,18 @@ namespace fs = std::filesystem;
 // The user (or another program) marked the file read-only; replacing it by a rename
 // would quietly override that, so it fails as opening it for writing would.
 void refuse_read_only_target(const fs::path& target) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(target, ec);
-    if (ec || !fs::exists(status))
-        return;
-    if ((status.permissions() & fs::perms::owner_write) == fs::perms::none)
+    const std::optional<FileFacts> facts = file_facts(target);
+    if (facts && facts->read_only)
         throw EInOutError(io_code::access_denied);
 }
 
 } // namespace
 
 fs::path temporary_path_for(const fs::path& target) {
+    // Spelt in the path's own characters, so no conversion (and no locale) is needed.
+    static constexpr fs::path::value_type suffix[] = {'.', 't', 'm', 'p', '\0'};
     fs::path temp = target;
-    temp += ".tmp";
+    temp += suffix;
     return temp;
 }
 
@@ -40,15 +38,12 @@ void replace_file(const fs::path& target, const std::function<void(FileHandle&)>
         file.close();
         // Replaces an existing target in one step, on Windows too (MoveFileExW with
         // MOVEFILE_REPLACE_EXISTING underneath).
-        std::error_code ec;
-        fs::rename(temp, target, ec);
-        if (ec)
-            throw EInOutError(io_code_from_error_code(ec));
+        if (const int code = rename_replacing(temp, target))
+            throw EInOutError(code);
     } catch (...) {
         // Closed first: Windows can't delete a file that is still open.
         file = FileHandle();
-        std::error_code ignored;
-        fs::remove(temp, ignored);
+        remove_file(temp);
         throw;
     }
 }

@@ -1,0 +1,109 @@
+// history.dat from any bytes: the whole records are loaded as they lie in the file, every
+// text stays within its field, and writing the history back and reading it again gives
+// the same records.
+
+#include "history/history_file.h"
+#include "history/history_table.h"
+
+#include "fuzz_check.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+using namespace pipetto;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path& scratch_folder() {
+    static const fs::path folder = [] {
+        // In memory where there is such a folder: every save is flushed to the disk.
+        const fs::path base =
+            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        fs::path path = base / ("pipetto_fuzz_" + std::to_string(getpid()));
+        fs::create_directories(path);
+        return path;
+    }();
+    return folder;
+}
+
+void put_file(const fs::path& path, const unsigned char* data, std::size_t size) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    FUZZ_CHECK(file != nullptr);
+    FUZZ_CHECK(size == 0 || std::fwrite(data, 1, size, file) == size);
+    std::fclose(file);
+}
+
+std::string file_bytes(const fs::path& path) {
+    std::string bytes(fs::file_size(path), '\0');
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    FUZZ_CHECK(file != nullptr);
+    FUZZ_CHECK(bytes.empty() || std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size());
+    std::fclose(file);
+    return bytes;
+}
+
+template <std::size_t N> void check_field(const ShortString<N>& field) {
+    const std::string_view text = field.view();
+    FUZZ_CHECK(text.size() == std::min<std::size_t>(field.length, N));
+    FUZZ_CHECK(text.data() == field.chars);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    // The table is 5000 slots, reserved once, as the program reserves it once per run.
+    static HistoryTable table;
+    static HistoryTable again;
+    table.clear();
+    again.clear();
+
+    const fs::path stored = scratch_folder() / "history.dat";
+    put_file(stored, data, size);
+    HistoryFile file(stored);
+    const HistoryLoadResult result = file.load(table);
+
+    const std::size_t records = size / sizeof(THistoryEntry);
+    FUZZ_CHECK(result.records_in_file == records);
+    FUZZ_CHECK(result.records_loaded == std::min<int>(records, HistoryTable::capacity));
+    FUZZ_CHECK(table.count() == result.records_loaded);
+    FUZZ_CHECK(result.complete == (records <= HistoryTable::capacity));
+    for (int i = 1; i <= table.count(); ++i) {
+        const THistoryEntry& entry = table.slot(i);
+        FUZZ_CHECK(std::memcmp(&entry, data + (i - 1) * sizeof entry, sizeof entry) == 0);
+        check_field(entry.Name);
+        check_field(entry.Hex);
+        check_field(entry.Html);
+        check_field(entry.Long);
+        check_field(entry.RGB);
+        check_field(entry.Ident);
+    }
+
+    // Written back: exactly the whole records, and only when all of them were loaded.
+    const bool saved = file.save(table);
+    FUZZ_CHECK(saved == result.complete);
+    const std::string written = file_bytes(stored);
+    if (!saved) {
+        FUZZ_CHECK(written == std::string(reinterpret_cast<const char*>(data), size));
+        return 0;
+    }
+    FUZZ_CHECK(written.size() == records * sizeof(THistoryEntry));
+    FUZZ_CHECK(std::memcmp(written.data(), data, written.size()) == 0);
+
+    HistoryFile reread(stored);
+    const HistoryLoadResult second = reread.load(again);
+    FUZZ_CHECK(second.complete && second.records_loaded == result.records_loaded);
+    for (int i = 1; i <= again.count(); ++i) {
+        for (auto [a, b] : {std::pair{&table.slot(i).Name, &again.slot(i).Name},
+                            std::pair{&table.slot(i).Hex, &again.slot(i).Hex},
+                            std::pair{&table.slot(i).Html, &again.slot(i).Html},
+                            std::pair{&table.slot(i).Long, &again.slot(i).Long},
+                            std::pair{&table.slot(i).RGB, &again.slot(i).RGB},
+                            std::pair{&table.slot(i).Ident, &again.slot(i).Ident}})
+            FUZZ_CHECK(a->view() == b->view());
+    }
+    return 0;
+}

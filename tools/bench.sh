@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Builds the benchmarks of bench/, runs each under Wine in a headless display, and prints one
+# table: every figure, the baseline it is measured against, the ratio and the target. The
+# benchmarks report; they never fail. Each one's whole output stays in build/bench/.
+# Usage: tools/bench.sh [rounds of the CPU benchmark, 3 by default]
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+
+cpu_rounds=${1:-3}
+install_missing_packages
+build_windows
+
+# A prefix and a display of the benchmarks' own.
+export WINEPREFIX="$BUILD_ROOT/wineprefix-bench"
+trap stop_all EXIT
+start_headless_display
+prepare_wine_prefix
+start_wine_keepalive
+
+bin="$BUILD_ROOT/win/bin"
+out="$BUILD_ROOT/bench"
+mkdir -p "$out"
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+
+# Runs one benchmark with its output in $out/<name>.txt; a failing one leaves its output there.
+run() {
+    local name=$1
+    shift
+    log "benchmark: $name"
+    "$@" </dev/null >"$out/$name.raw" 2>&1 || log "$name ended with an error; see $out/$name.txt"
+    tr -d '\r' <"$out/$name.raw" >"$out/$name.txt"
+    rm -f "$out/$name.raw"
+}
+run startup wine "$bin/startup_bench.exe" "$(windows_path "$bin/pipetto.exe")" \
+    "$(windows_path "$bin/minimal_window.exe")"
+run history_startup wine "$bin/history_startup_bench.exe"
+run history_add wine "$bin/history_add_bench.exe"
+run history_memory wine "$bin/history_memory_bench.exe"
+run grab_cycle wine "$bin/grab_cycle_bench.exe"
+run grab_cpu bash "$REPO_ROOT/bench/grab_cpu.sh" "$BUILD_ROOT/win" "$cpu_rounds"
+
+# The n-th number on the first line of a file that matches a pattern, or "?".
+number() {
+    local value
+    value=$(grep -m1 -E "$2" "$out/$1.txt" 2>/dev/null | grep -oE -- '-?[0-9]+(\.[0-9]+)?' | sed -n "${3}p")
+    echo "${value:-?}"
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a + 0 > 0 && b + 0 > 0) printf "%.2f", a / b; else print "?" }'; }
+
+rows=()
+row() { rows+=("$1|$2|$3|$4|$5"); }
+
+ours=$(number startup 'start to visible window' 1)
+theirs=$(number startup 'start to visible window' 2)
+row "start to visible main window" "${ours} ms" "minimal window program, ${theirs} ms" "$(ratio "$ours" "$theirs")" "<= 1.2"
+size=$(number startup 'pipetto.exe size' 1)
+row "pipetto.exe size" "${size} bytes" "1 MB (1048576 bytes)" "$(ratio "$size" 1048576)" "<= 1.0"
+peak=$(number startup 'peak working set of pipetto' 1)
+minimal_peak=$(number startup 'peak working set of minimal' 1)
+row "peak working set" "${peak} MiB" "minimal window program, ${minimal_peak} MiB" "$(ratio "$peak" "$minimal_peak")" "<= 1.15"
+full=$(number history_startup '5000-entry history' 2)
+empty=$(number history_startup 'empty history' 1)
+row "start-up with 5000 history entries" "${full} ms" "empty history, ${empty} ms" "$(ratio "$full" "$empty")" "<= 1.5"
+rows_kept=$(number history_add 'colour listed' 1)
+row "AddToHistory at $rows_kept rows, colour listed" "$(number history_add 'colour listed' 2) us" "-" "-" "-"
+row "AddToHistory at $rows_kept rows, colour added" "$(number history_add 'new colour added' 2) us" "-" "-" "-"
+cycle=$(number grab_cycle '^  grab cycle  ' 1)
+bare=$(number grab_cycle 'GetCursorPos\+GetDC\+GetPixel' 1)
+row "one grab cycle" "${cycle} us" "the bare screen reads, ${bare} us" "$(ratio "$cycle" "$bare")" "<= 1.25"
+cpu=$(number grab_cpu '^per ' 2)
+reads=$(number grab_cpu '^per ' 3)
+row "CPU time grabbing, per 10 s" "${cpu} ms" "a program doing only the reads, ${reads} ms" "$(ratio "$cpu" "$reads")" "<= 1.25"
+
+printf '\n| %s | %s | %s | %s | %s |\n|---|---|---|---|---|\n' benchmark figure baseline ratio target
+for r in "${rows[@]}"; do
+    IFS='|' read -r name figure baseline r_ratio target <<<"$r"
+    printf '| %s | %s | %s | %s | %s |\n' "$name" "$figure" "$baseline" "$r_ratio" "$target"
+done
