@@ -6,6 +6,7 @@
 #include "history/history_table.h"
 
 #include "fuzz_check.h"
+#include "fuzz_files.h"
 
 #include <cstdio>
 #include <cstring>
@@ -14,37 +15,10 @@
 #include <unistd.h>
 
 using namespace pipetto;
+using namespace pipetto::fuzz;
 namespace fs = std::filesystem;
 
 namespace {
-
-const fs::path& scratch_folder() {
-    static const fs::path folder = [] {
-        // In memory where there is such a folder: every save is flushed to the disk.
-        const fs::path base =
-            fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        fs::path path = base / ("pipetto_fuzz_" + std::to_string(getpid()));
-        fs::create_directories(path);
-        return path;
-    }();
-    return folder;
-}
-
-void put_file(const fs::path& path, const unsigned char* data, std::size_t size) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    FUZZ_CHECK(file != nullptr);
-    FUZZ_CHECK(size == 0 || std::fwrite(data, 1, size, file) == size);
-    std::fclose(file);
-}
-
-std::string file_bytes(const fs::path& path) {
-    std::string bytes(fs::file_size(path), '\0');
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    FUZZ_CHECK(file != nullptr);
-    FUZZ_CHECK(bytes.empty() || std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size());
-    std::fclose(file);
-    return bytes;
-}
 
 template <std::size_t N> void check_field(const ShortString<N>& field) {
     const std::string_view text = field.view();
