@@ -1,7 +1,13 @@
 // The yardstick for start-up: the least Win32 program that shows a tool window of the
-// main window's size, built the same way as pipetto.exe.
+// main window's size, built the same way as pipetto.exe. Built a second time with
+// WITH_COMMON_CONTROLS, it carries pipetto.exe's manifest (visual styles, DPI awareness) and
+// loads the common controls as pipetto.exe does: what the platform alone costs.
 
 #include <windows.h>
+
+#ifdef WITH_COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 namespace {
 
@@ -16,6 +22,11 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+#ifdef WITH_COMMON_CONTROLS
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                                       ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+#endif
     WNDCLASSW window_class{};
     window_class.lpfnWndProc = procedure;
     window_class.hInstance = instance;

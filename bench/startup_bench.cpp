@@ -1,8 +1,9 @@
 // Start-up of pipetto.exe against the minimal window program, in the same Wine session:
 // the time from CreateProcess until the main window is visible, the ratio of the medians,
-// the exe's size and its peak working set.
+// the exe's size and its peak working set. The styled minimal window (pipetto.exe's manifest
+// and common controls) is the second baseline: what the platform alone costs.
 //
-//   startup_bench.exe <pipetto.exe> <minimal_window.exe> [runs]
+//   startup_bench.exe <pipetto.exe> <minimal_window.exe> [minimal_styled_window.exe] [runs]
 
 #include <windows.h>
 
@@ -81,18 +82,25 @@ double median(std::vector<double> values) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: startup_bench <pipetto.exe> <minimal_window.exe> [runs]\n");
+        std::fprintf(stderr, "usage: startup_bench <pipetto.exe> <minimal_window.exe> "
+                             "[minimal_styled_window.exe] [runs]\n");
         return 2;
     }
     const std::filesystem::path pipetto = argv[1];
     const std::filesystem::path minimal = argv[2];
-    const int runs = argc > 3 ? _wtoi(argv[3]) : 15;
+    int next = 3;
+    std::filesystem::path styled;
+    if (argc > next && _wtoi(argv[next]) == 0)
+        styled = argv[next++];
+    const int runs = argc > next ? _wtoi(argv[next]) : 15;
 
     // One start of each first, so that neither pays for Wine's first start alone.
     start_once(pipetto, L"TMainform", 0);
     start_once(minimal, L"MinimalWindow", 0);
+    if (!styled.empty())
+        start_once(styled, L"MinimalWindow", 0);
 
-    std::vector<double> pipetto_times, minimal_times;
+    std::vector<double> pipetto_times, minimal_times, styled_times;
     SIZE_T peak = 0;
     SIZE_T minimal_peak = 0;
     for (int i = 1; i <= runs; ++i) {
@@ -102,6 +110,8 @@ int wmain(int argc, wchar_t** argv) {
         const Run theirs = start_once(minimal, L"MinimalWindow", i);
         minimal_times.push_back(theirs.milliseconds);
         minimal_peak = std::max(minimal_peak, theirs.peak_working_set);
+        if (!styled.empty())
+            styled_times.push_back(start_once(styled, L"MinimalWindow", i).milliseconds);
     }
     const double ours = median(pipetto_times);
     const double theirs = median(minimal_times);
@@ -110,6 +120,12 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("start to visible window:     pipetto %.1f ms, minimal %.1f ms (medians of %d)\n",
                 ours, theirs, runs);
     std::printf("start-up ratio:              %.2f (target <= 1.2)\n", ours / theirs);
+    if (!styled.empty()) {
+        const double platform = median(styled_times);
+        std::printf("styled minimal window:       %.1f ms (manifest and common controls)\n",
+                    platform);
+        std::printf("start-up ratio, styled:      %.2f\n", ours / platform);
+    }
     std::printf("peak working set of pipetto: %.1f MiB\n",
                 static_cast<double>(peak) / (1024 * 1024));
     std::printf("peak working set of minimal: %.1f MiB\n",

@@ -32,7 +32,8 @@ run() {
     rm -f "$out/$name.raw"
 }
 run startup wine "$bin/startup_bench.exe" "$(windows_path "$bin/pipetto.exe")" \
-    "$(windows_path "$bin/minimal_window.exe")"
+    "$(windows_path "$bin/minimal_window.exe")" "$(windows_path "$bin/minimal_styled_window.exe")"
+run startup_breakdown wine "$bin/startup_breakdown_bench.exe"
 run history_startup wine "$bin/history_startup_bench.exe"
 run history_add wine "$bin/history_add_bench.exe"
 run history_memory wine "$bin/history_memory_bench.exe"
@@ -53,6 +54,8 @@ row() { rows+=("$1|$2|$3|$4|$5"); }
 ours=$(number startup 'start to visible window' 1)
 theirs=$(number startup 'start to visible window' 2)
 row "start to visible main window" "${ours} ms" "minimal window program, ${theirs} ms" "$(ratio "$ours" "$theirs")" "<= 1.2"
+styled=$(number startup 'styled minimal window' 1)
+row "start to visible main window" "${ours} ms" "minimal window with manifest and common controls, ${styled} ms" "$(ratio "$ours" "$styled")" "-"
 size=$(number startup 'pipetto.exe size' 1)
 row "pipetto.exe size" "${size} bytes" "1 MB (1048576 bytes)" "$(ratio "$size" 1048576)" "<= 1.0"
 peak=$(number startup 'peak working set of pipetto' 1)
@@ -76,3 +79,6 @@ for r in "${rows[@]}"; do
     IFS='|' read -r name figure baseline r_ratio target <<<"$r"
     printf '| %s | %s | %s | %s | %s |\n' "$name" "$figure" "$baseline" "$r_ratio" "$target"
 done
+
+printf '\nWhere the start-up goes (one cold start):\n'
+cat "$out/startup_breakdown.txt"
