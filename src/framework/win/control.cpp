@@ -68,7 +68,7 @@ void Control::create(HWND parent, std::string_view text, const Properties& prope
 
 void Control::apply_dpi(UINT dpi) {
     dpi_ = dpi;
-    if (hwnd_)
+    if (hwnd_ && !placed_by_parent())
         MoveWindow(hwnd_, scale(bounds96_.left), scale(bounds96_.top), scale(bounds96_.width),
                    scale(creation_height(bounds96_.height)), TRUE);
 }

@@ -150,6 +150,9 @@ class Control {
     virtual void configure(const Properties&) {}
     // The creation height; a drop-down list needs room for its list.
     virtual int creation_height(int height) const { return height; }
+    // A control that its parent places (a page's sheet) keeps the place its parent gave
+    // it when the DPI changes: its layout describes no place of its own.
+    virtual bool placed_by_parent() const { return false; }
 
     // Copies the control's text, zero-terminated, into `buffer` and returns its length.
     // Asks the window with WM_GETTEXT; a control whose text is its window's own title may

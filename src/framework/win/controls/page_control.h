@@ -34,6 +34,8 @@ class TabSheet : public Control {
   protected:
     WindowKind window_kind(const Properties& properties) const override;
     bool intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+    // The page control lays it over its display area, at every DPI.
+    bool placed_by_parent() const override { return true; }
 };
 
 } // namespace pipetto::win
