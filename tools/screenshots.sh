@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots in docs/ from the real pipetto.exe under Wine in a headless display,
 # with a colour under the cursor and three colours in the history: the four pages, a copy
-# button under the pointer, and the Grab page at 150 % (Wine's LogPixels 144).
+# button under the pointer, the loupe, the import/export dialog, and the Grab and About
+# pages at 150 % (Wine's LogPixels 144).
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -51,6 +52,19 @@ xdotool mousemove 128 358 click 1
 xdotool mousemove 269 232
 sleep 0.8
 import -window root -crop 200x280+99+99 "$REPO_ROOT/docs/copy-button-hot.png"
+# The loupe, opened by its button beside the main window, magnifying the swatch.
+xdotool mousemove 128 141 click 1
+xdotool mousemove 500 250
+sleep 0.8
+import -window root -crop 360x280+99+99 "$REPO_ROOT/docs/loupe.png"
+# The import/export dialog, from the history list's context menu.
+xdotool mousemove 163 358 click 1
+sleep 0.5
+xdotool mousemove 170 200 click 3
+sleep 0.5
+xdotool mousemove 200 210 click 1
+sleep 0.8
+import -window root -crop 236x160+1026+582 "$REPO_ROOT/docs/im-export-dialog.png"
 wineserver -k || true
 kill $viewer 2>/dev/null || true
 
