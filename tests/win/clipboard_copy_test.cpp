@@ -15,26 +15,16 @@
 #include "framework/win/clipboard.h"
 #include "message_box_watcher.h"
 #include "pump.h"
+#include "screen_reading.h"
 #include "temporary_folder.h"
 
 using namespace pipetto;
+using pipetto::tests::clipboard_text;
 using namespace std::chrono_literals;
 using tests::MessageBoxWatcher;
 using tests::TemporaryFolder;
 
 namespace {
-
-std::string clipboard_text() {
-    if (!OpenClipboard(nullptr))
-        return "<clipboard locked>";
-    std::string text = "<no text>";
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
 
 void put_on_clipboard(std::string_view text) {
     win::ClipboardSession clipboard(nullptr);

@@ -9,9 +9,11 @@
 #include "framework/win/clipboard.h"
 #include "mouse_input.h"
 #include "pump.h"
+#include "screen_reading.h"
 #include "temporary_folder.h"
 
 using namespace pipetto;
+using pipetto::tests::clipboard_text;
 using namespace std::chrono_literals;
 
 namespace {
@@ -21,18 +23,6 @@ constexpr COLORREF cream = RGB(0xFF, 0xFB, 0xF0);
 COLORREF window_pixel(HWND window, int x, int y) {
     win::WindowDC dc(window, win::WindowDC::Area::whole_window);
     return GetPixel(dc.get(), x, y);
-}
-
-std::string clipboard_text() {
-    if (!OpenClipboard(nullptr))
-        return "<clipboard locked>";
-    std::string text = "<no text>";
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
 }
 
 void press_keys(std::initializer_list<WORD> keys) {

@@ -8,25 +8,16 @@
 #include "app/main_form.h"
 #include "framework/win/handles.h"
 #include "pump.h"
+#include "screen_reading.h"
 #include "temporary_folder.h"
 
 using namespace pipetto;
+using pipetto::tests::pixels_of_colour_in;
 using namespace std::chrono_literals;
 
 namespace {
 
 constexpr COLORREF maroon = RGB(128, 0, 0);
-
-// How many pixels of `colour` the parent shows inside the control's rectangle.
-int pixels_of_colour_in(const win::GraphicControl& control, COLORREF colour) {
-    win::WindowDC dc(control.parent_window());
-    const RECT area = control.bounds_in_parent();
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            count += GetPixel(dc.get(), x, y) == colour;
-    return count;
-}
 
 POINT screen_point_in(const win::GraphicControl& control, int x, int y) {
     const RECT area = control.bounds_in_parent();

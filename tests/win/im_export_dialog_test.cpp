@@ -13,9 +13,11 @@
 #include "history/im_export_form.h"
 #include "message_box_watcher.h"
 #include "pump.h"
+#include "screen_reading.h"
 #include "temporary_folder.h"
 
 using namespace pipetto;
+using pipetto::tests::pixels_of_colour_in;
 using namespace std::chrono_literals;
 using tests::MessageBoxWatcher;
 
@@ -35,16 +37,6 @@ LOGFONTW font_of(const win::Control& control) {
     LOGFONTW font{};
     GetObjectW(handle, sizeof font, &font);
     return font;
-}
-
-int pixels_of_colour_in(const win::GraphicControl& control, COLORREF colour) {
-    win::WindowDC dc(control.parent_window());
-    const RECT area = control.bounds_in_parent();
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            count += GetPixel(dc.get(), x, y) == colour;
-    return count;
 }
 
 // Steps run one after another from a thread timer, inside whatever modal loop runs then.
