@@ -113,22 +113,6 @@ int large_file(std::uintmax_t megabytes, bool one_line) {
     return 0;
 }
 
-void run_child(const wchar_t* argument) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    wchar_t command[2 * MAX_PATH];
-    std::swprintf(command, 2 * MAX_PATH, L"\"%ls\" %ls", self, argument);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-}
-
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
