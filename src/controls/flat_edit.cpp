@@ -146,6 +146,7 @@ void TFlatEdit::place_ticket() {
     ticket_.set_bounds96(ticket);
     ticket_.apply_dpi(dpi());
     ticket_.fit_to_text();
+    ticket_.set_keeps_baseline(ticket_position_ == poTop);
 }
 
 void TFlatEdit::set_visible(bool visible) {

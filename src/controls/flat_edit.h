@@ -13,16 +13,12 @@
 #include <string>
 
 #include "colour/colour_identifiers.h"
+#include "controls/flat_ticket.h"
 #include "framework/win/controls/edit.h"
-#include "framework/win/controls/label.h"
 
 namespace pipetto {
 
 enum TTicketPosition : std::uint8_t { poLeft, poTop, poRight, poBottom };
-
-// The edit's caption label: a windowless label painted by the edit's parent, transparent,
-// sized to its caption.
-class TFlatTicket : public win::Label {};
 
 class TFlatEdit : public win::Edit {
   public:

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/main_form.h"
+#include "controls/flat_edit.h"
 #include "controls/glyph_button.h"
 #include "framework/win/controls/check_box.h"
 #include "framework/win/controls/group_box.h"
@@ -125,6 +126,29 @@ void expect_texts_fit(const win::Form& form, int dpi) {
     RestoreDC(dc.get(), saved);
 }
 
+// Each colour field's ticket stands above it, hidden behind whatever lies there (the cursor
+// box, or the field above) as the layout has it at 96 DPI: no row of its letters, which end
+// at the baseline, may show below that cover at any scale.
+void expect_tickets_hidden(TMainform& form) {
+    const std::pair<TFlatEdit*, const win::Control*> covered[] = {
+        {&form.HtmlColor, &form.CursorLabel}, {&form.RGBColor, &form.HtmlColor},
+        {&form.HexColor, &form.RGBColor},     {&form.LongColor, &form.HexColor},
+        {&form.IdentColor, &form.LongColor}};
+    win::WindowDC dc(form.hwnd());
+    const int saved = SaveDC(dc.get());
+    for (const auto& [edit, cover] : covered) {
+        SCOPED_TRACE(edit->Ticket().text());
+        SelectObject(dc.get(), edit->Ticket().font());
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc.get(), &metrics);
+        const RECT ticket = edit->Ticket().bounds_in_parent();
+        const RECT box = place_in_parent(*cover).first;
+        EXPECT_GE(ticket.top + metrics.tmInternalLeading, box.top);
+        EXPECT_LE(ticket.top + metrics.tmAscent, box.bottom);
+    }
+    RestoreDC(dc.get(), saved);
+}
+
 // The hotkey entry whose text is widest in the loupe label's font.
 std::string_view widest_hotkey_entry(const TLoupeForm& loupe) {
     win::WindowDC dc(loupe.hwnd());
@@ -158,6 +182,7 @@ TEST(TextsFit, EveryTextOfEveryWindowFitsAtEveryScale) {
             change_dpi(*window, dpi);
             expect_texts_fit(*window, dpi);
         }
+        expect_tickets_hidden(form);
         // The loupe's label names its hotkey, whichever the user chose.
         loupe.UseHotKeyEntry(widest_hotkey_entry(loupe));
         SCOPED_TRACE(loupe.LoupeLabel.text());

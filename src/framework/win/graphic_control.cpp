@@ -42,6 +42,7 @@ void GraphicControl::create(HWND parent, std::string_view text, const Properties
 void GraphicControl::apply_dpi(UINT dpi) {
     invalidate();
     device_size_.reset();
+    device_shift_up_ = 0;
     Control::apply_dpi(dpi);
     invalidate();
 }
@@ -85,9 +86,17 @@ void GraphicControl::set_device_size(SIZE size, int shift_left) {
     invalidate();
 }
 
+void GraphicControl::set_device_shift_up(int pixels) {
+    if (pixels == device_shift_up_)
+        return;
+    invalidate();
+    device_shift_up_ = pixels;
+    invalidate();
+}
+
 RECT GraphicControl::bounds_in_parent() const noexcept {
     const Bounds96& bounds = bounds96();
-    const int left = scale(bounds.left), top = scale(bounds.top);
+    const int left = scale(bounds.left), top = scale(bounds.top) - device_shift_up_;
     if (device_size_)
         return {left - device_shift_left_, top, left - device_shift_left_ + device_size_->cx,
                 top + device_size_->cy};

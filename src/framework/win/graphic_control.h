@@ -28,6 +28,8 @@ class GraphicControl : public Control {
     // control that sizes itself to its content; cleared when the DPI changes.
     // `shift_left` moves the left edge by as many pixels (a centred label grows both ways).
     void set_device_size(SIZE size, int shift_left = 0);
+    // Moves the top edge up by as many pixels at the current DPI; cleared with the size.
+    void set_device_shift_up(int pixels);
 
     // The window that paints the control, and the control's place on it in pixels.
     HWND parent_window() const noexcept { return parent_; }
@@ -60,6 +62,7 @@ class GraphicControl : public Control {
     HWND parent_ = nullptr;
     std::optional<SIZE> device_size_;
     int device_shift_left_ = 0;
+    int device_shift_up_ = 0;
     std::wstring text_;
     bool shown_ = true;
     GraphicChildren* owner_ = nullptr;
