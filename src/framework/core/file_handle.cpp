@@ -88,7 +88,7 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
     return *this;
 }
 
-FileHandle FileHandle::open(const std::filesystem::path& path, FileMode mode) {
+FileHandle FileHandle::open(const FilePath& path, FileMode mode) {
     errno = 0;
 #ifdef _WIN32
     std::FILE* file = _wfopen(path.c_str(), mode == FileMode::read ? L"rb" : L"wb");

@@ -4,8 +4,9 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <filesystem>
 #include <system_error>
+
+#include "framework/core/file_path.h"
 
 namespace pipetto {
 
@@ -31,7 +32,7 @@ class FileHandle {
     FileHandle& operator=(const FileHandle&) = delete;
 
     // Throws EInOutError when the file can't be opened.
-    static FileHandle open(const std::filesystem::path& path, FileMode mode);
+    static FileHandle open(const FilePath& path, FileMode mode);
 
     bool is_open() const noexcept { return file_ != nullptr; }
 

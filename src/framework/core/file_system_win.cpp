@@ -8,7 +8,7 @@
 
 namespace pipetto {
 
-std::optional<FileFacts> file_facts(const std::filesystem::path& path) noexcept {
+std::optional<FileFacts> file_facts(const FilePath& path) noexcept {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
         return std::nullopt;
@@ -19,14 +19,14 @@ std::optional<FileFacts> file_facts(const std::filesystem::path& path) noexcept 
     return facts;
 }
 
-int rename_replacing(const std::filesystem::path& from, const std::filesystem::path& to) noexcept {
+int rename_replacing(const FilePath& from, const FilePath& to) noexcept {
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
         return 0;
     return io_code_from_error_code(
         std::error_code(static_cast<int>(GetLastError()), std::system_category()));
 }
 
-void remove_file(const std::filesystem::path& path) noexcept {
+void remove_file(const FilePath& path) noexcept {
     DeleteFileW(path.c_str());
 }
 
