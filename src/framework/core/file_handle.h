@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <system_error>
 
 #include "framework/core/file_path.h"
 
@@ -18,9 +17,6 @@ enum class FileMode {
 // The system error code (2 "Datei nicht gefunden", 5 "Dateizugriff verweigert", ...)
 // for a C library errno value; values without a counterpart are passed on as they are.
 int io_code_from_errno(int err) noexcept;
-
-// The same for an error reported through std::error_code (e.g. by std::filesystem).
-int io_code_from_error_code(const std::error_code& ec) noexcept;
 
 class FileHandle {
   public:
