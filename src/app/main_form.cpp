@@ -5,7 +5,7 @@
 
 namespace pipetto {
 
-TMainform::TMainform(std::filesystem::path settings_directory, bool is_main_window)
+TMainform::TMainform(FilePath settings_directory, bool is_main_window)
     : settings_directory_(std::move(settings_directory)), history_file_(history_path()) {
     quits_application = is_main_window;
     build();

@@ -2,7 +2,6 @@
 // The main window: a small tool window with the pages Grab, History, Settings and About.
 // Its controls are the fields below, built from the table in main_form_layout.cpp.
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +10,7 @@
 #include "controls/glyph_button.h"
 #include "controls/label_fill.h"
 #include "controls/url_label.h"
+#include "framework/core/file_path.h"
 #include "framework/win/controls/bevel.h"
 #include "framework/win/controls/check_box.h"
 #include "framework/win/controls/combo_box.h"
@@ -39,11 +39,11 @@ class TMainform : public win::Form {
   public:
     // Builds the window from its description and runs FormCreate. config.ini and
     // history.dat are read from, and written to, `settings_directory`.
-    explicit TMainform(std::filesystem::path settings_directory, bool is_main_window = true);
+    explicit TMainform(FilePath settings_directory, bool is_main_window = true);
     ~TMainform() override;
 
-    std::filesystem::path config_path() const { return settings_directory_ / L"config.ini"; }
-    std::filesystem::path history_path() const { return settings_directory_ / L"history.dat"; }
+    FilePath config_path() const { return settings_directory_ / L"config.ini"; }
+    FilePath history_path() const { return settings_directory_ / L"history.dat"; }
 
     // Lifecycle.
     void FormCreate();
@@ -160,7 +160,7 @@ class TMainform : public win::Form {
     bool history_colour_ready();
     void copy_history_text(std::string_view text);
 
-    std::filesystem::path settings_directory_;
+    FilePath settings_directory_;
     // config.ini could not be read at start-up: it is never written over at close.
     bool settings_unreadable_ = false;
     HistoryFile history_file_;

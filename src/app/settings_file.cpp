@@ -19,7 +19,7 @@ namespace {
 constexpr int default_left = 100;
 constexpr int default_top = 100;
 
-bool file_exists(const std::filesystem::path& path) {
+bool file_exists(const FilePath& path) {
     const std::optional<FileFacts> facts = file_facts(path);
     return facts && facts->is_regular_file;
 }
@@ -56,7 +56,7 @@ std::optional<int> hotkey_index(std::optional<int> stored) {
 } // namespace
 
 void TMainform::LoadSettings() {
-    const std::filesystem::path path = config_path();
+    const FilePath path = config_path();
     if (!file_exists(path)) {
         set_always_on_top(true);
         set_position(default_left, default_top);
@@ -96,8 +96,8 @@ void TMainform::LoadSettings() {
 void TMainform::SaveSettings() {
     if (settings_unreadable_)
         return;
-    const std::filesystem::path path = config_path();
-    const std::string shown_path = win::narrow(path.wstring());
+    const FilePath path = config_path();
+    const std::string shown_path = win::narrow(path.native());
     try {
         // Sections and keys written by others survive: the file is read again and only
         // our keys change.

@@ -34,8 +34,7 @@ std::string export_text(const HistoryTable& table, ExportChoice choice) {
     return text;
 }
 
-void export_history(const HistoryTable& table, ExportChoice choice,
-                    const std::filesystem::path& target) {
+void export_history(const HistoryTable& table, ExportChoice choice, const FilePath& target) {
     replace_file(target, export_text(table, choice));
 }
 

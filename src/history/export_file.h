@@ -4,9 +4,9 @@
 // the entry's name, "=" and its value, or the value alone; the value is its Hex, Html
 // or Long text.
 
-#include <filesystem>
 #include <string>
 
+#include "framework/core/file_path.h"
 #include "history/history_table.h"
 
 namespace pipetto {
@@ -24,7 +24,6 @@ std::string export_text(const HistoryTable& table, ExportChoice choice);
 // Writes the file through a temporary file beside `target`, which takes the target's
 // place only once it is complete: a failing export raises EInOutError and leaves the
 // old file whole.
-void export_history(const HistoryTable& table, ExportChoice choice,
-                    const std::filesystem::path& target);
+void export_history(const HistoryTable& table, ExportChoice choice, const FilePath& target);
 
 } // namespace pipetto

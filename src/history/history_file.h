@@ -7,10 +7,10 @@
 // slots), saving would replace the file with only part of the user's colours, so
 // save() refuses.
 
+#include "framework/core/file_path.h"
 #include "history/history_table.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <utility>
 
 namespace pipetto {
@@ -25,9 +25,9 @@ struct HistoryLoadResult {
 
 class HistoryFile {
   public:
-    explicit HistoryFile(std::filesystem::path path) : path_(std::move(path)) {}
+    explicit HistoryFile(FilePath path) : path_(std::move(path)) {}
 
-    const std::filesystem::path& path() const noexcept { return path_; }
+    const FilePath& path() const noexcept { return path_; }
 
     // Appends the file's records to the table's live slots (at start-up the table is
     // empty, so record k lands in slot k). The file is opened for reading only, so a
@@ -46,7 +46,7 @@ class HistoryFile {
     bool may_overwrite() const noexcept { return may_overwrite_; }
 
   private:
-    std::filesystem::path path_;
+    FilePath path_;
     bool may_overwrite_ = false;
 };
 

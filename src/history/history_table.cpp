@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "framework/core/zeroed_pages.h"
+
 namespace pipetto {
 
 namespace {
@@ -15,8 +17,15 @@ void check_slot_number(int i) {
 
 } // namespace
 
-// Value-initialised, so the whole block is zero.
-HistoryTable::HistoryTable() : slots_(std::make_unique<THistoryEntry[]>(capacity)) {}
+// Zero pages, which take memory only as the slots are used: an empty history doesn't hold
+// 930 KB from the start. The entries are plain bytes, so zero bytes are empty entries.
+HistoryTable::HistoryTable()
+    : slots_(static_cast<THistoryEntry*>(allocate_zeroed_pages(capacity * sizeof(THistoryEntry)))) {
+}
+
+void HistoryTable::FreePages::operator()(THistoryEntry* block) const noexcept {
+    free_zeroed_pages(block);
+}
 
 THistoryEntry& HistoryTable::slot(int i) {
     check_slot_number(i);

@@ -42,7 +42,10 @@ class HistoryTable {
     const THistoryEntry* live_slots() const noexcept { return slots_.get(); }
 
   private:
-    std::unique_ptr<THistoryEntry[]> slots_;
+    struct FreePages {
+        void operator()(THistoryEntry* block) const noexcept;
+    };
+    std::unique_ptr<THistoryEntry[], FreePages> slots_;
     int count_ = 0;
 };
 

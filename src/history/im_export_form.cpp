@@ -52,12 +52,12 @@ void TImExportForm::CloseBtnClick() {
     close();
 }
 
-void TImExportForm::ExportTo(const std::filesystem::path& target) {
+void TImExportForm::ExportTo(const FilePath& target) {
     // A failure raises the I/O error, which the error display shows; the dialog stays.
     export_history(main_form_.HistoryTable, export_choice(), target);
 }
 
-void TImExportForm::ImportFrom(const std::filesystem::path& source) {
+void TImExportForm::ImportFrom(const FilePath& source) {
     const ImportBatch batch = read_import_file(source, main_form_.HistoryTable, [] {
         return win::utf8_to_ansi(current_date_time_text());
     });
@@ -77,8 +77,7 @@ void TImExportForm::ImportFrom(const std::filesystem::path& source) {
     if (batch.failure)
         throw *batch.failure;
     if (batch.not_text)
-        application.show_information(
-            not_a_text_file_message(win::narrow(source.filename().wstring())));
+        application.show_information(not_a_text_file_message(win::narrow(source.file_name())));
     else if (batch.lines_left_out > 0)
         application.show_information(history_full_import_message(batch.lines_left_out));
 }

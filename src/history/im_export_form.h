@@ -4,9 +4,8 @@
 // list's popup menu, and kept until the program ends, so its choices last for the run.
 // Its controls are the fields below, built from the table in im_export_form_layout.cpp.
 
-#include <filesystem>
-
 #include "controls/glyph_button.h"
+#include "framework/core/file_path.h"
 #include "framework/win/controls/check_box.h"
 #include "framework/win/controls/etched_line.h"
 #include "framework/win/controls/label.h"
@@ -34,8 +33,8 @@ class TImExportForm : public win::Form {
     void CloseBtnClick();
 
     // What the two buttons do once the user has chosen the file.
-    void ExportTo(const std::filesystem::path& target);
-    void ImportFrom(const std::filesystem::path& source);
+    void ExportTo(const FilePath& target);
+    void ImportFrom(const FilePath& source);
 
     // What the radio buttons and the check box say.
     ExportChoice export_choice() const;

@@ -169,7 +169,7 @@ void derive_colour_forms(THistoryEntry& entry) {
     entry.Ident.assign(name_form(html));
 }
 
-ImportBatch read_import_file(const std::filesystem::path& source, const HistoryTable& table,
+ImportBatch read_import_file(const FilePath& source, const HistoryTable& table,
                              const DateTimeName& date_time_name) {
     FileHandle file = FileHandle::open(source, FileMode::read);
     ImportBatch batch;

@@ -10,7 +10,6 @@
 // bounded memory.
 
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "framework/core/errors.h"
+#include "framework/core/file_path.h"
 #include "history/history_table.h"
 
 namespace pipetto {
@@ -47,7 +47,7 @@ using DateTimeName = std::function<std::string()>;
 
 // Reads `source` against the live slots of `table`, which it leaves unchanged.
 // A file that can't be opened raises EInOutError ("Datei nicht gefunden" when missing).
-ImportBatch read_import_file(const std::filesystem::path& source, const HistoryTable& table,
+ImportBatch read_import_file(const FilePath& source, const HistoryTable& table,
                              const DateTimeName& date_time_name);
 
 // The Html, Long, RGB and name texts of an entry whose Hex text is a colour as grabbing

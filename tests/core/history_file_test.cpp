@@ -149,7 +149,7 @@ TEST_F(HistoryFileOnDisk, AFailingSaveKeepsTheOldFile) {
     file.load(table);
     table.slot(1).Name.assign("renamed");
 
-    fs::create_directory(temporary_path_for(path));
+    fs::create_directory(temporary_path_for(path).native());
     EXPECT_THROW(file.save(table), EInOutError);
     EXPECT_EQ(contents(), record("old", "$00000001"));
 }

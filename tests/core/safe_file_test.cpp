@@ -42,7 +42,7 @@ TEST_F(SafeFile, ReplacesTheOldContentWholeAndLeavesNoTemporaryFile) {
     put(target, "old content that is longer than the new");
     replace_file(target, std::string("new\0bytes", 9));
     EXPECT_EQ(contents(target), std::string("new\0bytes", 9));
-    EXPECT_FALSE(fs::exists(temporary_path_for(target)));
+    EXPECT_FALSE(fs::exists(temporary_path_for(target).native()));
 
     replace_file(dir / "fresh.ini", "");
     EXPECT_TRUE(fs::exists(dir / "fresh.ini"));
@@ -58,16 +58,16 @@ TEST_F(SafeFile, AWriterFailingHalfWayKeepsTheOldFileAndRemovesTheTemporary) {
                               }),
                  EInOutError);
     EXPECT_EQ(contents(target), "kept");
-    EXPECT_FALSE(fs::exists(temporary_path_for(target)));
+    EXPECT_FALSE(fs::exists(temporary_path_for(target).native()));
 }
 
 TEST_F(SafeFile, ATemporaryPathThatCannotBeCreatedKeepsTheOldFile) {
     put(target, "kept");
-    fs::create_directory(temporary_path_for(target));
+    fs::create_directory(temporary_path_for(target).native());
     EXPECT_EQ(io_code_of([&] { replace_file(target, "new"); }), io_code::access_denied);
     EXPECT_EQ(contents(target), "kept");
     // Not ours, so not removed.
-    EXPECT_TRUE(fs::is_directory(temporary_path_for(target)));
+    EXPECT_TRUE(fs::is_directory(temporary_path_for(target).native()));
 
     const fs::path nowhere = dir / "missing" / "config.ini";
     EXPECT_EQ(io_code_of([&] { replace_file(nowhere, "new"); }), io_code::file_not_found);
@@ -79,7 +79,7 @@ TEST_F(SafeFile, AFailingReplaceAfterWritingRemovesTheTemporary) {
     fs::create_directories(target / "inside");
     EXPECT_NE(io_code_of([&] { replace_file(target, "new"); }), 0);
     EXPECT_TRUE(fs::is_directory(target / "inside"));
-    EXPECT_FALSE(fs::exists(temporary_path_for(target)));
+    EXPECT_FALSE(fs::exists(temporary_path_for(target).native()));
 }
 
 TEST_F(SafeFile, AReadOnlyTargetIsRefusedAndKept) {
@@ -87,7 +87,7 @@ TEST_F(SafeFile, AReadOnlyTargetIsRefusedAndKept) {
     fs::permissions(target, fs::perms::owner_read | fs::perms::group_read);
     EXPECT_EQ(io_code_of([&] { replace_file(target, "new"); }), io_code::access_denied);
     EXPECT_EQ(contents(target), "kept");
-    EXPECT_FALSE(fs::exists(temporary_path_for(target)));
+    EXPECT_FALSE(fs::exists(temporary_path_for(target).native()));
 }
 
 TEST_F(SafeFile, FileFailuresCarryTheSystemErrorCodeOfTheirMessage) {

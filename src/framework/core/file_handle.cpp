@@ -57,21 +57,6 @@ int io_code_from_errno(int err) noexcept {
     }
 }
 
-int io_code_from_error_code(const std::error_code& ec) noexcept {
-#ifdef _WIN32
-    // Windows' own error codes are the codes the messages are numbered by already;
-    // only the two "disk full" codes have a text of their own under 101.
-    if (ec.category() == std::system_category()) {
-        constexpr int error_handle_disk_full = 39;
-        constexpr int error_disk_full = 112;
-        if (ec.value() == error_handle_disk_full || ec.value() == error_disk_full)
-            return io_code::disk_full;
-        return ec.value();
-    }
-#endif
-    return io_code_from_errno(ec.value());
-}
-
 FileHandle::~FileHandle() {
     if (file_ != nullptr)
         std::fclose(file_);
@@ -88,7 +73,7 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
     return *this;
 }
 
-FileHandle FileHandle::open(const std::filesystem::path& path, FileMode mode) {
+FileHandle FileHandle::open(const FilePath& path, FileMode mode) {
     errno = 0;
 #ifdef _WIN32
     std::FILE* file = _wfopen(path.c_str(), mode == FileMode::read ? L"rb" : L"wb");

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
+
+#include "framework/core/file_path.h"
 
 namespace pipetto {
 
@@ -18,9 +18,6 @@ enum class FileMode {
 // for a C library errno value; values without a counterpart are passed on as they are.
 int io_code_from_errno(int err) noexcept;
 
-// The same for an error reported through std::error_code (e.g. by std::filesystem).
-int io_code_from_error_code(const std::error_code& ec) noexcept;
-
 class FileHandle {
   public:
     FileHandle() = default;
@@ -31,7 +28,7 @@ class FileHandle {
     FileHandle& operator=(const FileHandle&) = delete;
 
     // Throws EInOutError when the file can't be opened.
-    static FileHandle open(const std::filesystem::path& path, FileMode mode);
+    static FileHandle open(const FilePath& path, FileMode mode);
 
     bool is_open() const noexcept { return file_ != nullptr; }
 

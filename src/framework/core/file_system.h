@@ -4,8 +4,9 @@
 // locale facet into the exe along with them.)
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
+
+#include "framework/core/file_path.h"
 
 namespace pipetto {
 
@@ -16,12 +17,12 @@ struct FileFacts {
 };
 
 // Nothing when no file or folder of that name can be seen.
-std::optional<FileFacts> file_facts(const std::filesystem::path& path) noexcept;
+std::optional<FileFacts> file_facts(const FilePath& path) noexcept;
 
 // Moves from onto to, replacing an existing to in one step; 0, or the error code for the
 // user's message (as io_code_from_errno gives it).
-int rename_replacing(const std::filesystem::path& from, const std::filesystem::path& to) noexcept;
+int rename_replacing(const FilePath& from, const FilePath& to) noexcept;
 
-void remove_file(const std::filesystem::path& path) noexcept;
+void remove_file(const FilePath& path) noexcept;
 
 } // namespace pipetto

@@ -9,7 +9,7 @@
 
 namespace pipetto {
 
-std::optional<FileFacts> file_facts(const std::filesystem::path& path) noexcept {
+std::optional<FileFacts> file_facts(const FilePath& path) noexcept {
     struct stat info;
     if (stat(path.c_str(), &info) != 0)
         return std::nullopt;
@@ -20,11 +20,11 @@ std::optional<FileFacts> file_facts(const std::filesystem::path& path) noexcept 
     return facts;
 }
 
-int rename_replacing(const std::filesystem::path& from, const std::filesystem::path& to) noexcept {
+int rename_replacing(const FilePath& from, const FilePath& to) noexcept {
     return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : io_code_from_errno(errno);
 }
 
-void remove_file(const std::filesystem::path& path) noexcept {
+void remove_file(const FilePath& path) noexcept {
     std::remove(path.c_str());
 }
 

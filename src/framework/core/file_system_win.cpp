@@ -1,14 +1,24 @@
 #include "framework/core/file_system.h"
 
 #include "framework/core/errors.h"
-#include "framework/core/file_handle.h"
 
-#include <system_error>
 #include <windows.h>
 
 namespace pipetto {
 
-std::optional<FileFacts> file_facts(const std::filesystem::path& path) noexcept {
+namespace {
+
+// Windows' own error codes are the codes the messages are numbered by already; only the two
+// "disk full" codes have a text of their own under 101.
+int io_code_from_system_error(DWORD error) noexcept {
+    if (error == ERROR_HANDLE_DISK_FULL || error == ERROR_DISK_FULL)
+        return io_code::disk_full;
+    return static_cast<int>(error);
+}
+
+} // namespace
+
+std::optional<FileFacts> file_facts(const FilePath& path) noexcept {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
         return std::nullopt;
@@ -19,14 +29,13 @@ std::optional<FileFacts> file_facts(const std::filesystem::path& path) noexcept 
     return facts;
 }
 
-int rename_replacing(const std::filesystem::path& from, const std::filesystem::path& to) noexcept {
+int rename_replacing(const FilePath& from, const FilePath& to) noexcept {
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
         return 0;
-    return io_code_from_error_code(
-        std::error_code(static_cast<int>(GetLastError()), std::system_category()));
+    return io_code_from_system_error(GetLastError());
 }
 
-void remove_file(const std::filesystem::path& path) noexcept {
+void remove_file(const FilePath& path) noexcept {
     DeleteFileW(path.c_str());
 }
 

@@ -96,7 +96,7 @@ std::string_view first_line_of(std::string_view text) {
 
 } // namespace
 
-IniFile IniFile::load(const std::filesystem::path& path) {
+IniFile IniFile::load(const FilePath& path) {
     FileHandle file;
     try {
         file = FileHandle::open(path, FileMode::read);
@@ -234,7 +234,7 @@ std::string IniFile::text() const {
     return content;
 }
 
-void IniFile::save(const std::filesystem::path& path) const {
+void IniFile::save(const FilePath& path) const {
     replace_file(path, text());
 }
 

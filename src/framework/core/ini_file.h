@@ -17,11 +17,12 @@
 // The file is held as its lines, so whatever this program doesn't know (other sections and
 // keys, comments, blank lines, their order, the mark) is written back unchanged.
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "framework/core/file_path.h"
 
 namespace pipetto {
 
@@ -30,7 +31,7 @@ class IniFile {
     IniFile() = default;
 
     // A missing file gives an empty IniFile; any other failure raises EInOutError.
-    static IniFile load(const std::filesystem::path& path);
+    static IniFile load(const FilePath& path);
     // The whole file's bytes; a last line without a line break counts too.
     static IniFile parse(std::string_view content);
 
@@ -47,7 +48,7 @@ class IniFile {
     // Every line followed by CR LF, in the form (and behind the mark) the file came in.
     std::string text() const;
     // Replaces the file whole (see replace_file); the old file survives a failure.
-    void save(const std::filesystem::path& path) const;
+    void save(const FilePath& path) const;
 
   private:
     enum class Encoding { ansi, utf8, utf16le, utf16be };

@@ -7,11 +7,9 @@ namespace pipetto {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 // The user (or another program) marked the file read-only; replacing it by a rename
 // would quietly override that, so it fails as opening it for writing would.
-void refuse_read_only_target(const fs::path& target) {
+void refuse_read_only_target(const FilePath& target) {
     const std::optional<FileFacts> facts = file_facts(target);
     if (facts && facts->read_only)
         throw EInOutError(io_code::access_denied);
@@ -19,17 +17,15 @@ void refuse_read_only_target(const fs::path& target) {
 
 } // namespace
 
-fs::path temporary_path_for(const fs::path& target) {
-    // Spelt in the path's own characters, so no conversion (and no locale) is needed.
-    static constexpr fs::path::value_type suffix[] = {'.', 't', 'm', 'p', '\0'};
-    fs::path temp = target;
-    temp += suffix;
-    return temp;
+FilePath temporary_path_for(const FilePath& target) {
+    // Spelt in the path's own characters, so no conversion is needed.
+    static constexpr FilePath::value_type suffix[] = {'.', 't', 'm', 'p', '\0'};
+    return FilePath(target.native() + suffix);
 }
 
-void replace_file(const fs::path& target, const std::function<void(FileHandle&)>& write_content) {
+void replace_file(const FilePath& target, const std::function<void(FileHandle&)>& write_content) {
     refuse_read_only_target(target);
-    const fs::path temp = temporary_path_for(target);
+    const FilePath temp = temporary_path_for(target);
     // A failing open creates nothing, so there is nothing to clean up yet.
     FileHandle file = FileHandle::open(temp, FileMode::create);
     try {
@@ -48,7 +44,7 @@ void replace_file(const fs::path& target, const std::function<void(FileHandle&)>
     }
 }
 
-void replace_file(const fs::path& target, std::string_view content) {
+void replace_file(const FilePath& target, std::string_view content) {
     replace_file(target,
                  [content](FileHandle& file) { file.write(content.data(), content.size()); });
 }

@@ -122,7 +122,7 @@ void Application::process_messages() {
     }
 }
 
-std::filesystem::path Application::executable_directory() {
+FilePath Application::executable_directory() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
@@ -135,7 +135,7 @@ std::filesystem::path Application::executable_directory() {
     }
     // Everything up to and including the last "\" or ":".
     const auto cut = path.find_last_of(L"\\:");
-    return std::filesystem::path(path.substr(0, cut == std::wstring::npos ? 0 : cut + 1));
+    return FilePath(path.substr(0, cut == std::wstring::npos ? 0 : cut + 1));
 }
 
 bool is_dialog_key_message(const MSG& message) {

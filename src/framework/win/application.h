@@ -4,10 +4,10 @@
 #include <windows.h>
 
 #include <exception>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "framework/core/file_path.h"
 #include "framework/win/handles.h"
 
 namespace pipetto::win {
@@ -64,7 +64,7 @@ class Application {
     void process_messages();
 
     // Folder of the running executable, where config.ini and history.dat live.
-    static std::filesystem::path executable_directory();
+    static FilePath executable_directory();
 
   private:
     HINSTANCE instance_;

@@ -17,7 +17,7 @@ constexpr std::size_t path_capacity = 32768;
 FileDialog::FileDialog(const FileDialogDescription& description)
     : description_(description), file_name_(widen(description.file_name)) {}
 
-std::optional<std::filesystem::path> FileDialog::execute(HWND owner) {
+std::optional<FilePath> FileDialog::execute(HWND owner) {
     std::wstring chosen(path_capacity, L'\0');
     chosen.replace(0, file_name_.size(), file_name_);
     // Name and pattern, each ended by a zero, and one more zero after the last entry.
@@ -51,7 +51,7 @@ std::optional<std::filesystem::path> FileDialog::execute(HWND owner) {
     }
     chosen.resize(wcslen(chosen.c_str()));
     file_name_ = chosen;
-    return std::filesystem::path(chosen);
+    return FilePath(chosen);
 }
 
 } // namespace pipetto::win

@@ -4,9 +4,10 @@
 
 #include <windows.h>
 
-#include <filesystem>
 #include <optional>
 #include <string>
+
+#include "framework/core/file_path.h"
 
 namespace pipetto::win {
 
@@ -27,7 +28,7 @@ class FileDialog {
     // Shows the dialog, owned by `owner`, on this thread; returns when it closes. The
     // chosen file, or none when the user cancelled. The save dialog overwrites without
     // asking, and the open dialog takes a name of a file that does not exist.
-    std::optional<std::filesystem::path> execute(HWND owner);
+    std::optional<FilePath> execute(HWND owner);
 
     // What the dialog proposes next time.
     const std::wstring& file_name() const noexcept { return file_name_; }

@@ -11,7 +11,7 @@ namespace pipetto::tests {
 HotKeyHolder::HotKeyHolder(UINT modifiers, UINT key) {
     // Built into the folder of the test programs.
     const std::wstring exe =
-        (win::Application::executable_directory() / "hotkey_holder.exe").wstring();
+        (win::Application::executable_directory() / L"hotkey_holder.exe").native();
     std::wstring command =
         L"\"" + exe + L"\" " + std::to_wstring(modifiers) + L" " + std::to_wstring(key);
     STARTUPINFOW startup{};
