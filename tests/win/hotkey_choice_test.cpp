@@ -119,6 +119,8 @@ TEST(HotKeyChoice, LoadAppliesTheStoredGrabHotKeyAndTheLoupeKeepsCtrlAUntilOpene
     EXPECT_EQ(windows.main.GlobalHotKey.HotKey(), 0x4046); // Ctrl+F
     EXPECT_TRUE(windows.main.GlobalHotKey.Registered());
     EXPECT_EQ(windows.loupe.GlobalHotKey.HotKey(), 0x4041);
+    EXPECT_EQ(windows.loupe.hwnd(), nullptr); // built when first opened
+    windows.loupe.build_window();
     EXPECT_EQ(windows.loupe.LoupeLabel.text(), "Start/Stop : CTRL+A");
 
     windows.main.LoupeBtnClick();

@@ -153,6 +153,8 @@ TEST(TextsFit, EveryTextOfEveryWindowFitsAtEveryScale) {
         form.PageControl.set_active_page_index(page);
     TLoupeForm loupe{form.CursorCheckBox};
     TImExportForm dialog{form};
+    loupe.build_window();
+    dialog.build_window();
     for (const int dpi : {96, 120, 144, 192}) {
         SCOPED_TRACE(dpi);
         for (win::Form* window : {static_cast<win::Form*>(&form), static_cast<win::Form*>(&loupe),
