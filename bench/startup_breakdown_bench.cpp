@@ -75,7 +75,7 @@ int wmain() {
         pipetto::TLoupeForm loupe_form(main_form.CursorCheckBox);
         main_form.LoupeForm = &loupe_form;
         pipetto::TImExportForm im_export_form(main_form);
-        marks.mark("loupe and import/export windows");
+        marks.mark("loupe and dialog (windows later)");
         application.show_taskbar_button();
         main_form.show();
         marks.mark("show");

@@ -3,6 +3,7 @@
 // Its controls are the fields below, built from the table in main_form_layout.cpp.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,7 @@
 #include "framework/win/controls/popup_menu.h"
 #include "framework/win/controls/push_button.h"
 #include "framework/win/form.h"
+#include "framework/win/form_builder.h"
 #include "framework/win/handles.h"
 #include "grab/color_picker.h"
 #include "history/history_file.h"
@@ -147,6 +149,7 @@ class TMainform : public win::Form {
 
   private:
     void build();
+    void build_rows(std::span<const win::ControlRow<TMainform>> rows);
     void build_grab_hotkey();
     void ApplyGrabHotKey();
     // The application's message box: the entry's combination is held by another program.

@@ -287,8 +287,20 @@ const Row layout[] = {
 
 void TMainform::build() {
     create_form(main_window, 100, 100);
-    win::build_controls<TMainform>(*this, layout,
-                                   [this](auto&&... arguments) { add_control(arguments...); });
+    // The Grab page shows at start-up; the other pages are built when first shown, and
+    // their controls hold what Load gives them until then.
+    const std::span<const Row> rows(layout);
+    const auto history_rows = win::rows_on_sheet(rows, "HistorySheet");
+    const auto settings_rows = win::rows_on_sheet(rows, "AboutSheet");
+    const auto about_rows = win::rows_on_sheet(rows, "Adssheet");
+    // The table holds the page control, its sheets and the Grab page before the others.
+    build_rows(rows.first(static_cast<std::size_t>(history_rows.data() - rows.data())));
+    for (const auto& [sheet, page_rows] :
+         {std::pair{&HistorySheet, history_rows}, std::pair{&AboutSheet, settings_rows},
+          std::pair{&Adssheet, about_rows}}) {
+        win::prepare_controls<TMainform>(*this, page_rows);
+        sheet->build_when_shown([this, page_rows = page_rows] { build_rows(page_rows); });
+    }
 
     HistoryList.add_column({"Name", 100});
     HistoryList.add_column({"Color", 45});
@@ -307,6 +319,11 @@ void TMainform::build() {
     GrabKey.set_item_index(grab_hotkey_default_index);
     LoupeKey.set_items(hotkey_entry_texts);
     LoupeKey.set_item_index(loupe_hotkey_default_index);
+}
+
+void TMainform::build_rows(std::span<const win::ControlRow<TMainform>> rows) {
+    win::build_controls<TMainform>(*this, rows,
+                                   [this](auto&&... arguments) { add_control(arguments...); });
 }
 
 } // namespace pipetto

@@ -90,7 +90,8 @@ void TFlatEdit::draw_border() {
     if (!hwnd())
         return;
     const TColor fill = focused() || hot_ ? colour_focused_ : colour_flat_;
-    {
+    // A window not on the screen gets its border from WM_NCPAINT when it shows.
+    if (IsWindowVisible(hwnd())) {
         win::WindowDC dc(hwnd(), win::WindowDC::Area::whole_window);
         RECT edge;
         GetWindowRect(hwnd(), &edge);

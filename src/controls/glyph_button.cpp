@@ -6,6 +6,7 @@
 
 #include "framework/win/application.h"
 #include "framework/win/handles.h"
+#include "framework/win/system_library.h"
 #include "framework/win/win_text.h"
 
 namespace pipetto {
@@ -639,8 +640,10 @@ void TGlyphButton::play_click_sound() const {
     const HMODULE module = GetModuleHandleW(nullptr);
     const HRSRC found = FindResourceW(module, L"PREKO", L"WAVE");
     const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    if (const void* sound = loaded ? LockResource(loaded) : nullptr)
-        sndPlaySoundW(static_cast<LPCWSTR>(sound), SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+    static const win::SystemLibrary winmm(L"winmm.dll");
+    static const auto play_sound = winmm.function<decltype(sndPlaySoundW)>("sndPlaySoundW");
+    if (const void* sound = loaded ? LockResource(loaded) : nullptr; sound && play_sound)
+        play_sound(static_cast<LPCWSTR>(sound), SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
 }
 
 // Drawing.

@@ -2,14 +2,19 @@
 
 #include <shellapi.h>
 
+#include "framework/win/system_library.h"
 #include "framework/win/win_text.h"
 
 namespace pipetto {
 namespace {
 
 void open_with_shell(const std::wstring& address) {
+    static const win::SystemLibrary shell(L"shell32.dll");
+    static const auto shell_execute = shell.function<decltype(ShellExecuteW)>("ShellExecuteW");
     // The shell's answer is not looked at: a link that opens nothing says nothing.
-    ShellExecuteW(GetDesktopWindow(), L"Open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (shell_execute)
+        shell_execute(GetDesktopWindow(), L"Open", address.c_str(), nullptr, nullptr,
+                      SW_SHOWNORMAL);
 }
 
 TUrlLabel::ShellOpen shell_open = &open_with_shell;

@@ -12,7 +12,6 @@ namespace pipetto {
 
 TImExportForm::TImExportForm(TMainform& main_form)
     : SaveDialog(save_dialog), OpenDialog(open_dialog), main_form_(main_form) {
-    build();
     main_form_.ImExportForm = this;
 }
 
@@ -22,6 +21,7 @@ TImExportForm::~TImExportForm() {
 }
 
 void TImExportForm::ShowModal() {
+    build_window();
     // It comes up where it was designed to, unless that is off this screen.
     keep_inside_work_area();
     // Above the main window when that one keeps in the foreground.

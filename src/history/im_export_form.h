@@ -1,7 +1,8 @@
 #pragma once
 // The import/export dialog: writes the history to a text file of the user's choice and
-// reads such files back. Created hidden at start-up, shown modally from the history
-// list's popup menu, and kept until the program ends, so its choices last for the run.
+// reads such files back. Created at start-up, its window built when it is first shown
+// modally from the history list's popup menu, and kept until the program ends, so its
+// choices last for the run.
 // Its controls are the fields below, built from the table in im_export_form_layout.cpp.
 
 #include "controls/glyph_button.h"
@@ -27,6 +28,8 @@ class TImExportForm : public win::Form {
 
     // Shows the dialog; the main window can't be used until it is closed.
     void ShowModal();
+    // Builds the window, hidden, unless it is built already.
+    void build_window();
 
     void ExportBtnClick();
     void ImportBtnClick();
@@ -48,7 +51,6 @@ class TImExportForm : public win::Form {
 
   private:
     static const win::FileDialogDescription save_dialog, open_dialog;
-    void build();
 
     TMainform& main_form_;
 };

@@ -64,7 +64,9 @@ const win::FileDialogDescription TImExportForm::save_dialog{
 const win::FileDialogDescription TImExportForm::open_dialog{
     win::FileDialogDescription::Kind::open, "Import", "ccexport", "*.txt", "*.txt", "txt"};
 
-void TImExportForm::build() {
+void TImExportForm::build_window() {
+    if (hwnd())
+        return;
     create_form(dialog, designed_left, designed_top);
     win::build_controls<TImExportForm>(*this, layout,
                                        [this](auto&&... arguments) { add_control(arguments...); });

@@ -65,7 +65,7 @@ void draw_cross(HDC canvas, POINT centre) {
 
 TLoupeForm::TLoupeForm(const win::CheckBox& cursor_check_box)
     : cursor_check_box_(cursor_check_box), screen_area_(virtual_screen()) {
-    build();
+    start_timer_and_hotkey();
 }
 
 TLoupeForm::~TLoupeForm() {
@@ -104,11 +104,13 @@ void TLoupeForm::GlobalHotKeyKeyDown(TGlobalHotKey&, std::uint16_t&, TShiftState
 }
 
 void TLoupeForm::UseHotKeyEntry(std::string_view entry_text) {
+    build_window();
     GlobalHotKey.SetHotKey(ItemTextToShortCut(entry_text));
     LoupeLabel.set_text("Start/Stop : " + std::string(entry_text));
 }
 
 void TLoupeForm::PlaceBeside(const win::Form& main_window) {
+    build_window();
     set_always_on_top(main_window.always_on_top());
     const POINT place =
         loupe_position(main_window.left(), main_window.top(), main_window.outer_width());

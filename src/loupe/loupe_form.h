@@ -17,10 +17,14 @@ namespace pipetto {
 
 class TLoupeForm : public win::Form {
   public:
-    // Built hidden, updating, with Ctrl+A as its hotkey. The cross is drawn while
+    // Hidden, updating, with Ctrl+A as its hotkey, which works from now on. The window is
+    // built when first needed: placed, or given a hotkey entry. The cross is drawn while
     // `cursor_check_box` ("Show cursor in loupe" on the main window) is checked.
     explicit TLoupeForm(const win::CheckBox& cursor_check_box);
     ~TLoupeForm() override;
+
+    // Builds the window, hidden, unless it is built already.
+    void build_window();
 
     void TimerTimer();
     void Lense();
@@ -41,7 +45,7 @@ class TLoupeForm : public win::Form {
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   private:
-    void build();
+    void start_timer_and_hotkey();
     void take_picture_now();
 
     const win::CheckBox& cursor_check_box_;

@@ -1,4 +1,4 @@
-// The loupe window's description: its label, and the timer and hotkey it is built with.
+// The loupe window's description: its label, and the timer and hotkey it starts with.
 
 #include "colour/colour_identifiers.h"
 #include "framework/win/form_builder.h"
@@ -30,16 +30,21 @@ const Row layout[] = {
 
 } // namespace
 
-void TLoupeForm::build() {
-    create_form(loupe_window, 0, 0);
-    win::build_controls<TLoupeForm>(*this, layout,
-                                    [this](auto&&... arguments) { add_control(arguments...); });
+void TLoupeForm::start_timer_and_hotkey() {
     // Its ticks come while it is shown (see handle_message).
     Timer.SetInterval(loupe_interval_ms);
     GlobalHotKey.OnKeyDown = [this](TGlobalHotKey& sender, std::uint16_t& key, TShiftState shift) {
         GlobalHotKeyKeyDown(sender, key, shift);
     };
     GlobalHotKey.SetHotKey(ctrl_a);
+}
+
+void TLoupeForm::build_window() {
+    if (hwnd())
+        return;
+    create_form(loupe_window, 0, 0);
+    win::build_controls<TLoupeForm>(*this, layout,
+                                    [this](auto&&... arguments) { add_control(arguments...); });
 }
 
 } // namespace pipetto

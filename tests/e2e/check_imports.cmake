@@ -1,4 +1,6 @@
-# Fails unless every DLL that EXE imports is one of Windows' own.
+# Fails unless every DLL that EXE imports is one of Windows' own, and none of those it
+# loads on first use (shell32, comdlg32, winmm), which would delay its start again.
+cmake_policy(SET CMP0057 NEW)
 execute_process(COMMAND x86_64-w64-mingw32-objdump -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "objdump failed on ${EXE}")
@@ -6,6 +8,7 @@ endif()
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
 set(windows_dlls KERNEL32.dll USER32.dll GDI32.dll COMCTL32.dll COMDLG32.dll SHELL32.dll
     WINMM.dll msvcrt.dll ADVAPI32.dll)
+set(loaded_on_first_use COMDLG32.DLL SHELL32.DLL WINMM.DLL)
 list(LENGTH imports count)
 if(count EQUAL 0)
     message(FATAL_ERROR "no imports found in ${EXE}")
@@ -23,6 +26,9 @@ foreach(line IN LISTS imports)
     endforeach()
     if(NOT known)
         message(FATAL_ERROR "${EXE} imports ${dll}, which is not part of Windows")
+    endif()
+    if(dll_upper IN_LIST loaded_on_first_use)
+        message(FATAL_ERROR "${EXE} imports ${dll}, which it should load on first use")
     endif()
     message(STATUS "imports ${dll}")
 endforeach()

@@ -140,6 +140,7 @@ TEST_F(ClipboardCopy, GrabCopiesGiveWhatTheGrabPageShowsAndNothingBeforeTheFirst
 TEST_F(ClipboardCopy, HistoryCopiesGiveTheFormsOfTheRowLastClicked) {
     folder.write("history.dat", record("dodger", "$00FF901E") + record("red", "$000000FF"));
     TMainform form(folder.path(), false);
+    form.PageControl.set_active_page(form.HistorySheet);
     form.HistoryList.select_row(0);
     form.HistoryListClick();
     form.HistoryList.select_row(1); // moved to with the keyboard: no click, same colour
@@ -177,6 +178,7 @@ TEST_F(ClipboardCopy, HistoryCopiesWithoutAColourToCopyTellTheUserAndLeaveTheCli
         EXPECT_EQ(boxes.messages()[0].title, "Informationen");
         EXPECT_EQ(boxes.messages()[1].text, "Please select a color value...");
     }
+    form.PageControl.set_active_page(form.HistorySheet);
     form.HistoryList.select_row(0);
     form.HistoryListClick();
     form.HistoryList.select_row(1);

@@ -28,6 +28,7 @@ TEST(ErrorDisplay, AnExceptionInAHandlerIsShownAndTheWindowCarriesOn) {
     tests::TemporaryFolder folder;
     TMainform form(folder.path(), false);
     form.CursorCheckBox.on_click = [] { throw EConvertError::invalid_integer("x"); };
+    form.PageControl.set_active_page(form.AboutSheet);
     tests::MessageBoxWatcher boxes;
     SendMessageW(form.CursorCheckBox.hwnd(), BM_CLICK, 0, 0);
     SendMessageW(form.CursorCheckBox.hwnd(), BM_CLICK, 0, 0);

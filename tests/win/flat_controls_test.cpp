@@ -112,6 +112,7 @@ TEST_F(FlatControls, AClickSelectsTheWholeValueCtrlCCopiesItAndEnterInsertsNothi
 }
 
 TEST_F(FlatControls, TheAboutLabelsAreSizedToTheirLinesAndEngraved) {
+    form.PageControl.set_active_page_index(3); // About
     EXPECT_EQ(form.LabelFill1.bounds_in_parent().bottom - form.LabelFill1.bounds_in_parent().top,
               14);
     EXPECT_EQ(form.LabelFill3.bounds_in_parent().bottom - form.LabelFill3.bounds_in_parent().top,
@@ -124,7 +125,6 @@ TEST_F(FlatControls, TheAboutLabelsAreSizedToTheirLinesAndEngraved) {
               14);
     form.LabelFill4.set_text("Pipetto is published by:");
 
-    form.PageControl.set_active_page_index(3); // About
     const TLabelFill& label = form.LabelFill4;
     const RECT area = label.bounds_in_parent();
     const COLORREF text = GetSysColor(COLOR_WINDOWTEXT), light = GetSysColor(COLOR_BTNHIGHLIGHT);

@@ -49,7 +49,9 @@ void stop_grabbing_on(TMainform& form, TColor colour) {
     form.IdentColor.set_text(name_form(html_form(colour)));
 }
 
+// On the History page, as the user clicks a row.
 void click_row(TMainform& form, int row) {
+    form.PageControl.set_active_page(form.HistorySheet);
     form.HistoryList.select_row(row);
     form.HistoryListClick();
 }
@@ -124,6 +126,28 @@ TEST_F(History, ThreeEntriesComeBackInOrderAndARenameIsKeptAsItsFirst30Character
     EXPECT_EQ(captions(*form), (std::vector<std::string>{"a", long_name.substr(0, 30), "c"}));
 }
 
+TEST_F(History, LoadsAndSavesWithTheHistoryPageNeverOpenedAndListsAllOnceItIs) {
+    const std::string two = record("a", clRed) + record("b", clLime);
+    folder.write("history.dat", two);
+    start();
+    stop_grabbing_on(*form, clNavy);
+    ASSERT_TRUE(form->AddToHistory());
+    EXPECT_FALSE(form->HistorySheet.contents_built());
+    const std::string saved = close_and_read_history();
+    ASSERT_EQ(saved.size(), 3 * record_size);
+    EXPECT_EQ(saved.substr(0, 2 * record_size), two);
+
+    start();
+    form->PageControl.set_active_page(form->HistorySheet);
+    const HWND list = form->HistoryList.hwnd();
+    ASSERT_EQ(ListView_GetItemCount(list), 3);
+    wchar_t text[32] = {};
+    ListView_GetItemText(list, 1, 0, text, 32);
+    EXPECT_STREQ(text, L"b");
+    ListView_GetItemText(list, 2, 1, text, 32);
+    EXPECT_STREQ(text, L"$00800000");
+}
+
 TEST_F(History, StoppingOnAColourKeepsItOnceNamedWithTheDateAndTime) {
     start();
     stop_grabbing_on(*form, 0x00FF901E);
@@ -154,6 +178,7 @@ TEST_F(History, TheFirstSecondOfADayNamesTheDateAlone) {
 TEST_F(History, DeletingTheMiddleRowKeepsTheOthersPairedAndDeleteAllLeavesAnEmptyFile) {
     folder.write("history.dat", record("a", clRed) + record("b", clLime) + record("c", clNavy));
     start();
+    form->PageControl.set_active_page(form->HistorySheet);
     form->HistoryList.select_row(-1);
     form->Lschen1Click(); // nothing selected: nothing happens
     EXPECT_EQ(form->HistoryList.row_count(), 3);
@@ -171,6 +196,7 @@ TEST_F(History, DeletingTheMiddleRowKeepsTheOthersPairedAndDeleteAllLeavesAnEmpt
 TEST_F(History, RenamingNeedsASelectedRowAndNeverTouchesARowThatIsGone) {
     folder.write("history.dat", record("a", clRed) + record("b", clLime));
     start();
+    form->PageControl.set_active_page(form->HistorySheet);
     MessageBoxWatcher boxes;
     form->ItemName.set_text("typed");
     form->ItemNameClick();
@@ -258,6 +284,7 @@ TEST_F(History, AFullHistoryTakesNoMoreColoursAndSaysSoOnce) {
     EXPECT_EQ(boxes.messages().size(), 1u);
     EXPECT_EQ(form->HistoryTable.count(), 5000);
 
+    form->PageControl.set_active_page(form->HistorySheet);
     form->HistoryList.select_row(0);
     form->Lschen1Click();
     EXPECT_TRUE(form->AddToHistory());

@@ -25,8 +25,10 @@ namespace {
 constexpr char held_message_end[] =
     " is used by another program. Please choose another one on the Settings page.";
 
-// Selects an entry as the user does: the list tells its parent that the selection changed.
-void choose(win::ComboBox& list, int index) {
+// Selects an entry as the user does, on the Settings page: the list tells its parent that
+// the selection changed.
+void choose(TMainform& form, win::ComboBox& list, int index) {
+    form.PageControl.set_active_page(form.AboutSheet);
     list.set_item_index(index);
     SendMessageW(GetParent(list.hwnd()), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list.hwnd()));
@@ -62,28 +64,51 @@ TEST(HotKeyChoice, TheTwoListsNeverNameTheSameCombinationAndTheLabelsFollow) {
         ++grab_changes;
         grab_change();
     };
-    choose(form.GrabKey, 0);
+    choose(form, form.GrabKey, 0);
     EXPECT_EQ(grab_changes, 1);
     EXPECT_EQ(form.GrabKey.selected_text(), "CTRL+B");
     EXPECT_EQ(form.GlobalHotKey.HotKey(), 0x4042);
     EXPECT_TRUE(form.GlobalHotKey.Registered());
     EXPECT_EQ(form.GrabLabel.text(), "Start/Stop: CTRL+B");
 
-    choose(form.GrabKey, 80);
+    choose(form, form.GrabKey, 80);
     EXPECT_EQ(form.GrabKey.selected_text(), "Shift+F5");
     EXPECT_EQ(form.GlobalHotKey.HotKey(), 0x2074);
     EXPECT_EQ(form.GrabLabel.text(), "Start/Stop: Shift+F5");
 
     // The loupe's list meets grabbing's: it moves to the entry before, or to 1 from 0.
-    choose(form.GrabKey, 18);
-    choose(form.LoupeKey, 18);
+    choose(form, form.GrabKey, 18);
+    choose(form, form.LoupeKey, 18);
     EXPECT_EQ(form.LoupeKey.selected_text(), "CTRL+R");
     EXPECT_EQ(windows.loupe.GlobalHotKey.HotKey(), 0x4052);
     EXPECT_EQ(windows.loupe.LoupeLabel.text(), "Start/Stop : CTRL+R");
-    choose(form.GrabKey, 0);
-    choose(form.LoupeKey, 0);
+    choose(form, form.GrabKey, 0);
+    choose(form, form.LoupeKey, 0);
     EXPECT_EQ(form.LoupeKey.selected_text(), "CTRL+B");
     EXPECT_EQ(windows.loupe.LoupeLabel.text(), "Start/Stop : CTRL+B");
+}
+
+TEST(HotKeyChoice, HotkeysChosenOnTheSettingsPageWhenFirstOpenedWorkAtOnce) {
+    TemporaryFolder folder;
+    Windows windows(folder.path());
+    TMainform& form = windows.main;
+    form.show();
+    EXPECT_FALSE(form.AboutSheet.contents_built());
+    choose(form, form.GrabKey, 6);   // CTRL+G
+    choose(form, form.LoupeKey, 11); // CTRL+L
+    ASSERT_TRUE(tests::give_focus_to(form.hwnd()));
+
+    tests::press_keys({VK_CONTROL}, 'G');
+    ASSERT_TRUE(tests::pump_until([&] { return !form.ColorPicker.Enabled(); }));
+    EXPECT_EQ(form.GrabLabel.text(), "Start/Stop: CTRL+G");
+    tests::press_keys({VK_CONTROL}, 'L');
+    ASSERT_TRUE(tests::pump_until([&] { return !windows.loupe.Timer.Enabled(); }));
+    // The combinations left behind are free again: pressing them does nothing here.
+    tests::press_keys({VK_CONTROL}, 'S');
+    tests::press_keys({VK_CONTROL}, 'A');
+    tests::pump_messages(200ms);
+    EXPECT_FALSE(form.ColorPicker.Enabled());
+    EXPECT_FALSE(windows.loupe.Timer.Enabled());
 }
 
 TEST(HotKeyChoice, LoadAppliesTheStoredGrabHotKeyAndTheLoupeKeepsCtrlAUntilOpened) {
@@ -94,6 +119,8 @@ TEST(HotKeyChoice, LoadAppliesTheStoredGrabHotKeyAndTheLoupeKeepsCtrlAUntilOpene
     EXPECT_EQ(windows.main.GlobalHotKey.HotKey(), 0x4046); // Ctrl+F
     EXPECT_TRUE(windows.main.GlobalHotKey.Registered());
     EXPECT_EQ(windows.loupe.GlobalHotKey.HotKey(), 0x4041);
+    EXPECT_EQ(windows.loupe.hwnd(), nullptr); // built when first opened
+    windows.loupe.build_window();
     EXPECT_EQ(windows.loupe.LoupeLabel.text(), "Start/Stop : CTRL+A");
 
     windows.main.LoupeBtnClick();
@@ -146,7 +173,7 @@ TEST(HotKeyChoice, AChosenCombinationAnotherProgramHoldsIsToldAtOnceAndTheChoice
     Windows windows(folder.path());
     MessageBoxWatcher boxes;
 
-    choose(windows.main.GrabKey, 42); // CTRL+ALT+Q
+    choose(windows.main, windows.main.GrabKey, 42); // CTRL+ALT+Q
     ASSERT_EQ(boxes.messages().size(), 1u);
     EXPECT_EQ(boxes.messages()[0].title, "Pipetto 2.0");
     EXPECT_EQ(boxes.messages()[0].text, held_message("CTRL+ALT+Q"));
@@ -154,12 +181,12 @@ TEST(HotKeyChoice, AChosenCombinationAnotherProgramHoldsIsToldAtOnceAndTheChoice
     EXPECT_EQ(windows.main.GrabLabel.text(), "Start/Stop: CTRL+ALT+Q");
     EXPECT_FALSE(windows.main.GlobalHotKey.Registered());
 
-    choose(windows.main.LoupeKey, 42); // meets grabbing's: CTRL+ALT+P
-    choose(windows.main.LoupeKey, 43); // CTRL+ALT+R is free
+    choose(windows.main, windows.main.LoupeKey, 42); // meets grabbing's: CTRL+ALT+P
+    choose(windows.main, windows.main.LoupeKey, 43); // CTRL+ALT+R is free
     EXPECT_EQ(boxes.messages().size(), 1u);
-    choose(windows.main.GrabKey, 18);
+    choose(windows.main, windows.main.GrabKey, 18);
     EXPECT_TRUE(windows.main.GlobalHotKey.Registered());
-    choose(windows.main.LoupeKey, 42);
+    choose(windows.main, windows.main.LoupeKey, 42);
     ASSERT_EQ(boxes.messages().size(), 2u);
     EXPECT_EQ(boxes.messages()[1].text, held_message("CTRL+ALT+Q"));
     EXPECT_EQ(windows.loupe.LoupeLabel.text(), "Start/Stop : CTRL+ALT+Q");
@@ -209,7 +236,7 @@ TEST(HotKeyChoice, GrabbingMayTakeCtrlAFromALoupeThatWasNeverOpened) {
                                "[loupe]\r\ncursor=True\r\n[hotkey]\r\ngrab=18\r\nloupe=54\r\n");
     MessageBoxWatcher boxes;
     Windows windows(folder.path());
-    choose(windows.main.GrabKey, 0);
+    choose(windows.main, windows.main.GrabKey, 0);
     EXPECT_TRUE(boxes.messages().empty());
     EXPECT_TRUE(windows.main.GlobalHotKey.Registered());
     EXPECT_EQ(windows.main.GlobalHotKey.HotKey(), 0x4041);

@@ -65,6 +65,9 @@ class Script {
 
 class ImExportForm : public ::testing::Test {
   protected:
+    // As its first showing builds it.
+    ImExportForm() { dialog.build_window(); }
+
     tests::TemporaryFolder folder;
     TMainform main{folder.path(), false};
     TImExportForm dialog{main};

@@ -46,6 +46,11 @@ class Loupe : public ::testing::Test {
 } // namespace
 
 TEST_F(Loupe, IsAHiddenToolWindowWithItsLabelAndOpensBesideTheMainWindow) {
+    // Until it is first needed there is no window, but the hotkey and the timer are there.
+    EXPECT_EQ(loupe.hwnd(), nullptr);
+    EXPECT_TRUE(loupe.GlobalHotKey.Registered());
+    EXPECT_TRUE(loupe.Timer.Enabled());
+    loupe.build_window();
     EXPECT_FALSE(loupe.visible());
     EXPECT_EQ(loupe.caption(), " Loupe");
     EXPECT_TRUE(GetWindowLongPtrW(loupe.hwnd(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);

@@ -41,6 +41,13 @@ std::string text_of(HWND window) {
 
 class MainWindowLayout : public ::testing::Test {
   protected:
+    // Goes through the tabs as a user looking around, which builds every page, and comes
+    // back to the Grab page.
+    void open_every_page() {
+        for (int page = form.PageControl.page_count() - 1; page >= 0; --page)
+            form.PageControl.set_active_page_index(page);
+    }
+
     tests::TemporaryFolder folder;
     TMainform form{folder.path(), false};
 };
@@ -63,6 +70,7 @@ TEST_F(MainWindowLayout, IsAFixedToolWindowWithItsCaptionAndClientArea) {
 }
 
 TEST_F(MainWindowLayout, EveryControlSitsWhereTheLayoutPutsIt) {
+    open_every_page();
     const Expected expected[] = {
         {"PageControl", L"SysTabControl32", {8, 8, 185, 249}, ""},
         {"LoupeBtn", L"TGlyphButton", {4, 1, 24, 21}, ""},
@@ -131,6 +139,7 @@ TEST_F(MainWindowLayout, EveryControlSitsWhereTheLayoutPutsIt) {
 }
 
 TEST_F(MainWindowLayout, ControlsLieInsideTheirParentsOnTheirPages) {
+    open_every_page();
     EXPECT_EQ(GetParent(form.ColorPanel.hwnd()), form.CursorLabel.hwnd());
     EXPECT_EQ(form.colorToolsUrl.parent_window(), form.Panel1.hwnd());
     EXPECT_EQ(form.Label14.parent_window(), form.GroupBox5.hwnd());
@@ -167,16 +176,24 @@ TEST_F(MainWindowLayout, FourPagesWithTabsAtTheBottomAndGrabActive) {
 }
 
 TEST_F(MainWindowLayout, HotkeyListsHoldTheHundredEntriesWithTheDefaultsSelected) {
-    ASSERT_EQ(form.GrabKey.item_count(), 100);
-    ASSERT_EQ(form.LoupeKey.item_count(), 100);
-    for (int i = 0; i < 100; ++i) {
-        EXPECT_EQ(form.GrabKey.item_text(i), hotkey_entry_texts[static_cast<size_t>(i)]);
-        EXPECT_EQ(form.LoupeKey.item_text(i), hotkey_entry_texts[static_cast<size_t>(i)]);
+    // The lists hold their entries before the Settings page is first opened, and their
+    // windows show the same once it is.
+    for (const bool opened : {false, true}) {
+        SCOPED_TRACE(opened ? "opened" : "not opened yet");
+        if (opened)
+            form.PageControl.set_active_page(form.AboutSheet);
+        EXPECT_EQ(form.GrabKey.hwnd() != nullptr, opened);
+        ASSERT_EQ(form.GrabKey.item_count(), 100);
+        ASSERT_EQ(form.LoupeKey.item_count(), 100);
+        for (int i = 0; i < 100; ++i) {
+            EXPECT_EQ(form.GrabKey.item_text(i), hotkey_entry_texts[static_cast<size_t>(i)]);
+            EXPECT_EQ(form.LoupeKey.item_text(i), hotkey_entry_texts[static_cast<size_t>(i)]);
+        }
+        EXPECT_EQ(form.GrabKey.item_index(), 18);
+        EXPECT_EQ(form.GrabKey.selected_text(), "CTRL+S");
+        EXPECT_EQ(form.LoupeKey.item_index(), 0);
+        EXPECT_EQ(form.LoupeKey.selected_text(), "CTRL+A");
     }
-    EXPECT_EQ(form.GrabKey.item_index(), 18);
-    EXPECT_EQ(form.GrabKey.selected_text(), "CTRL+S");
-    EXPECT_EQ(form.LoupeKey.item_index(), 0);
-    EXPECT_EQ(form.LoupeKey.selected_text(), "CTRL+A");
     EXPECT_TRUE(GetWindowLongPtrW(form.GrabKey.hwnd(), GWL_STYLE) & CBS_DROPDOWNLIST);
 }
 
@@ -188,6 +205,7 @@ TEST_F(MainWindowLayout, ValueFieldsAreReadOnlyAndTheNameEditIsNot) {
 }
 
 TEST_F(MainWindowLayout, HistoryListIsAReportWithNameAndColorColumns) {
+    form.PageControl.set_active_page(form.HistorySheet);
     const HWND list = form.HistoryList.hwnd();
     EXPECT_EQ(GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
     EXPECT_TRUE(GetWindowLongPtrW(list, GWL_STYLE) & LVS_SINGLESEL);
@@ -241,6 +259,11 @@ TEST_F(MainWindowLayout, OnAMonitorOf144DpiEverythingScalesByHalfAgain) {
     EXPECT_EQ(label.left, 39);
     EXPECT_EQ(label.top, 8);
     EXPECT_GT(label.right - label.left, 126); // more than 84 * 1.5: the text is wider
+    // A page first opened now is built at the new scale.
+    form.PageControl.set_active_page(form.HistorySheet);
+    const RECT list = bounds_in_parent(form.HistoryList.hwnd());
+    EXPECT_EQ(list.left, 3);
+    EXPECT_EQ(list.right - list.left, 248); // 165 * 1.5, rounded
     EXPECT_EQ(ListView_GetColumnWidth(form.HistoryList.hwnd(), 0), 150);
     RECT outer;
     GetWindowRect(form.hwnd(), &outer);

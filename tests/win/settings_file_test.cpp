@@ -63,6 +63,33 @@ TEST(SettingsFile, StoredChoicesAreAppliedAndWrittenBackUnchanged) {
     EXPECT_EQ(folder.read("config.ini"), stored);
 }
 
+TEST(SettingsFile, ChoicesRoundTripWithoutTheSettingsPageWhoseControlsShowThemOnceOpened) {
+    TemporaryFolder folder;
+    const std::string stored = "[screen]\r\nx=40\r\ny=60\r\nstayontop=False\r\n"
+                               "[loupe]\r\ncursor=False\r\n[hotkey]\r\ngrab=5\r\nloupe=54\r\n";
+    folder.write("config.ini", stored);
+    {
+        TMainform form(folder.path(), false);
+        EXPECT_FALSE(form.AboutSheet.contents_built());
+        ASSERT_TRUE(close(form));
+    }
+    EXPECT_EQ(folder.read("config.ini"), stored);
+
+    TMainform form(folder.path(), false);
+    form.show();
+    form.PageControl.set_active_page(form.AboutSheet);
+    EXPECT_EQ(SendMessageW(form.FrontCheckBox.hwnd(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageW(form.CursorCheckBox.hwnd(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageW(form.GrabKey.hwnd(), CB_GETCURSEL, 0, 0), 5);
+    EXPECT_EQ(SendMessageW(form.LoupeKey.hwnd(), CB_GETCURSEL, 0, 0), 54);
+    SendMessageW(form.FrontCheckBox.hwnd(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.always_on_top());
+    ASSERT_TRUE(close(form));
+    EXPECT_EQ(folder.read("config.ini"),
+              "[screen]\r\nx=40\r\ny=60\r\nstayontop=True\r\n"
+              "[loupe]\r\ncursor=False\r\n[hotkey]\r\ngrab=5\r\nloupe=54\r\n");
+}
+
 TEST(SettingsFile, OnlyTheExactTextTrueCountsAsTrue) {
     for (const char* not_true : {"true", "TRUE", "1", ""}) {
         SCOPED_TRACE(not_true);
@@ -82,6 +109,7 @@ TEST(SettingsFile, KeepInTheForegroundFollowsTheCheckBox) {
     TMainform form(folder.path(), false);
     form.show();
     EXPECT_TRUE(GetWindowLongPtrW(form.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    form.PageControl.set_active_page(form.AboutSheet);
     SendMessageW(form.FrontCheckBox.hwnd(), BM_CLICK, 0, 0);
     EXPECT_FALSE(form.FrontCheckBox.checked());
     EXPECT_FALSE(form.always_on_top());

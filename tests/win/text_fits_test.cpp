@@ -172,8 +172,13 @@ TEST(TextsFit, EveryTextOfEveryWindowFitsAtEveryScale) {
     tests::TemporaryFolder folder;
     TMainform form{folder.path(), false};
     form.ColorPicker.SetEnabled(false);
+    // Every page, built as the user opens it.
+    for (int page = form.PageControl.page_count() - 1; page >= 0; --page)
+        form.PageControl.set_active_page_index(page);
     TLoupeForm loupe{form.CursorCheckBox};
     TImExportForm dialog{form};
+    loupe.build_window();
+    dialog.build_window();
     for (const int dpi : {96, 120, 144, 192}) {
         SCOPED_TRACE(dpi);
         for (win::Form* window : {static_cast<win::Form*>(&form), static_cast<win::Form*>(&loupe),

@@ -61,12 +61,14 @@ TEST_F(UrlLabel, AClickRunsOnClickFirstAndOpensTheTrimmedAddress) {
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[1], L"https://quarnel.example/changed");
 
+    form.PageControl.set_active_page(form.Adssheet);
     click(form.zolvaUrl);
     ASSERT_EQ(opened.size(), 3u);
     EXPECT_EQ(opened[2], L"https://zolva.example/");
 }
 
 TEST_F(UrlLabel, HoveringShowsTheHoverLookAndLeavingRestoresExactlyWhatWasThere) {
+    form.PageControl.set_active_page(form.Adssheet);
     TUrlLabel& link = form.quarnelUrl;
     // As the window describes it, hovering changes nothing but the pointer.
     EXPECT_EQ(link.HoverCaption, "https://quarnel.example/");

@@ -38,7 +38,15 @@ Control* Control::from_hwnd(HWND window) noexcept {
     return window ? reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)) : nullptr;
 }
 
+void Control::prepare(const Properties& properties) {
+    if (prepared_)
+        return;
+    prepared_ = true;
+    take_state(properties);
+}
+
 void Control::create(HWND parent, std::string_view text, const Properties& properties, UINT dpi) {
+    prepare(properties);
     dpi_ = dpi;
     const WindowKind kind = window_kind(properties);
     DWORD style = kind.style | WS_CHILD;

@@ -95,6 +95,12 @@ class Control {
     HWND hwnd() const noexcept { return hwnd_; }
     static Control* from_hwnd(HWND window) noexcept;
 
+    // Takes the state its description gives (a check box's mark), once. A control whose
+    // window comes later (on a page not shown yet) holds its state meanwhile, and its
+    // window shows what the control holds by then.
+    void prepare(const Properties& properties);
+    bool prepared() const noexcept { return prepared_; }
+
     // Creates the child window; called once by the window builder.
     virtual void create(HWND parent, std::string_view text, const Properties& properties, UINT dpi);
 
@@ -146,7 +152,9 @@ class Control {
         DWORD ex_style = 0;
     };
     virtual WindowKind window_kind(const Properties& properties) const = 0;
-    // Properties applied once the window exists.
+    // The state a description gives, taken by prepare().
+    virtual void take_state(const Properties&) {}
+    // Properties, and the state the control holds, applied once the window exists.
     virtual void configure(const Properties&) {}
     // The creation height; a drop-down list needs room for its list.
     virtual int creation_height(int height) const { return height; }
@@ -199,6 +207,7 @@ class Control {
     LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam);
     HWND hwnd_ = nullptr;
     bool subclassed_ = false;
+    bool prepared_ = false;
     Bounds96 bounds96_;
     UINT dpi_ = 96;
     HFONT font_ = nullptr;

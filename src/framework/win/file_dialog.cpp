@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "framework/win/system_library.h"
 #include "framework/win/win_text.h"
 
 namespace pipetto::win {
@@ -11,6 +12,24 @@ namespace {
 
 // Room for the longest path Windows knows.
 constexpr std::size_t path_capacity = 32768;
+
+// comdlg32 and the DLLs it brings are loaded when a dialog is first shown.
+struct CommonDialogs {
+    SystemLibrary library{L"comdlg32.dll"};
+    decltype(GetOpenFileNameW)* open =
+        library.function<decltype(GetOpenFileNameW)>("GetOpenFileNameW");
+    decltype(GetSaveFileNameW)* save =
+        library.function<decltype(GetSaveFileNameW)>("GetSaveFileNameW");
+    decltype(CommDlgExtendedError)* last_error =
+        library.function<decltype(CommDlgExtendedError)>("CommDlgExtendedError");
+};
+
+const CommonDialogs& common_dialogs() {
+    static const CommonDialogs dialogs;
+    if (!dialogs.open || !dialogs.save || !dialogs.last_error)
+        throw std::runtime_error("The file dialog is not available (comdlg32.dll)");
+    return dialogs;
+}
 
 } // namespace
 
@@ -41,11 +60,12 @@ std::optional<FilePath> FileDialog::execute(HWND owner) {
     // alone all the same. No prompt before overwriting; a missing file may be named.
     dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
 
+    const CommonDialogs& dialogs = common_dialogs();
     const bool confirmed = description_.kind == FileDialogDescription::Kind::save
-                               ? GetSaveFileNameW(&dialog) != FALSE
-                               : GetOpenFileNameW(&dialog) != FALSE;
+                               ? dialogs.save(&dialog) != FALSE
+                               : dialogs.open(&dialog) != FALSE;
     if (!confirmed) {
-        if (const DWORD error = CommDlgExtendedError(); error != 0)
+        if (const DWORD error = dialogs.last_error(); error != 0)
             throw std::runtime_error("The file dialog failed (" + std::to_string(error) + ")");
         return std::nullopt;
     }

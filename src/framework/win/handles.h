@@ -54,6 +54,9 @@ struct DestroyCursorHandle {
 struct UnhookHook {
     void operator()(HHOOK hook) const noexcept { UnhookWindowsHookEx(hook); }
 };
+struct FreeLibraryModule {
+    void operator()(HMODULE module) const noexcept { FreeLibrary(module); }
+};
 
 template <typename T> using GdiObject = UniqueHandle<T, DeleteGdiObject>;
 using Bitmap = GdiObject<HBITMAP>;
@@ -65,6 +68,7 @@ using MenuHandle = UniqueHandle<HMENU, DestroyMenuHandle>;
 using MemoryDC = UniqueHandle<HDC, DeleteMemoryDC>;
 using HookHandle = UniqueHandle<HHOOK, UnhookHook>;
 using CursorHandle = UniqueHandle<HCURSOR, DestroyCursorHandle>;
+using LibraryHandle = UniqueHandle<HMODULE, FreeLibraryModule>;
 
 // A device context taken from a window with GetDC or GetWindowDC; it remembers the
 // window it must be released to.

@@ -5,8 +5,7 @@
 namespace pipetto::win {
 
 MessageWindow::MessageWindow(Handler handler) : handler_(std::move(handler)) {
-    create_window({L"PipettoMessageWindow", 0, nullptr}, WS_EX_TOOLWINDOW, WS_POPUP, L"", 0, 0, 0,
-                  0, nullptr);
+    create_window({L"PipettoMessageWindow", 0, nullptr}, 0, 0, L"", 0, 0, 0, 0, HWND_MESSAGE);
     if (!hwnd())
         throw std::runtime_error("CreateWindowEx failed");
 }

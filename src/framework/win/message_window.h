@@ -1,6 +1,7 @@
 #pragma once
-// A hidden window that only receives messages: timers, hotkeys and the like post to it.
-// It is a zero-size pop-up tool window without owner, never shown.
+// A window that only receives messages: timers, hotkeys and the like post to it. A
+// message-only window, never shown: cheaper to make than a hidden top-level window, which
+// under Wine has a window of the display server behind it.
 
 #include <functional>
 

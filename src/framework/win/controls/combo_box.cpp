@@ -14,26 +14,48 @@ int ComboBox::creation_height(int height) const {
 }
 
 void ComboBox::set_items(std::span<const std::string_view> items) {
+    items_.assign(items.begin(), items.end());
+    index_ = -1;
+    if (hwnd())
+        add_items_to_window();
+}
+
+void ComboBox::configure(const Properties&) {
+    if (!items_.empty())
+        add_items_to_window();
+    if (index_ >= 0)
+        SendMessageW(hwnd(), CB_SETCURSEL, index_, 0);
+}
+
+void ComboBox::add_items_to_window() const {
     SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
     SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0);
-    for (const std::string_view item : items)
+    for (const std::string& item : items_)
         SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
     SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
 }
 
 int ComboBox::item_count() const {
-    return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0));
+    return hwnd() ? static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0))
+                  : static_cast<int>(items_.size());
 }
 
 int ComboBox::item_index() const {
-    return static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0));
+    return hwnd() ? static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0)) : index_;
 }
 
 void ComboBox::set_item_index(int index) {
-    SendMessageW(hwnd(), CB_SETCURSEL, index, 0);
+    // As the window does: an index past the entries leaves none selected.
+    index_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+    if (hwnd())
+        SendMessageW(hwnd(), CB_SETCURSEL, index, 0);
 }
 
 std::string ComboBox::item_text(int index) const {
+    if (!hwnd())
+        return index >= 0 && index < static_cast<int>(items_.size())
+                   ? items_[static_cast<size_t>(index)]
+                   : std::string();
     const LRESULT length = SendMessageW(hwnd(), CB_GETLBTEXTLEN, index, 0);
     if (length == CB_ERR)
         return {};
@@ -49,6 +71,7 @@ std::string ComboBox::selected_text() const {
 
 bool ComboBox::handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
     if (message == WM_COMMAND && HIWORD(wparam) == CBN_SELCHANGE) {
+        index_ = static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0));
         fire(on_change);
         return true;
     }

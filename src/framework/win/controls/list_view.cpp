@@ -18,16 +18,25 @@ void ListView::configure(const Properties& properties) {
         ListView_SetBkColor(hwnd(), to_colorref(*properties.colour));
         ListView_SetTextBkColor(hwnd(), to_colorref(*properties.colour));
     }
+    for (size_t i = 0; i < column_widths96_.size(); ++i)
+        insert_column(static_cast<int>(i));
+    if (!rows_.empty())
+        announce_row_count();
 }
 
 void ListView::add_column(const Column& column) {
-    std::wstring caption = widen(column.caption);
+    column_captions_.push_back(widen(column.caption));
+    column_widths96_.push_back(column.width96);
+    if (hwnd())
+        insert_column(static_cast<int>(column_widths96_.size()) - 1);
+}
+
+void ListView::insert_column(int index) {
     LVCOLUMNW description{};
     description.mask = LVCF_TEXT | LVCF_WIDTH;
-    description.pszText = caption.data();
-    description.cx = scale(column.width96);
-    ListView_InsertColumn(hwnd(), static_cast<int>(column_widths96_.size()), &description);
-    column_widths96_.push_back(column.width96);
+    description.pszText = column_captions_[static_cast<size_t>(index)].data();
+    description.cx = scale(column_widths96_[static_cast<size_t>(index)]);
+    ListView_InsertColumn(hwnd(), index, &description);
 }
 
 void ListView::apply_dpi(UINT dpi) {
@@ -48,12 +57,14 @@ void ListView::delete_row(int row) {
         return;
     rows_.erase(rows_.begin() + row);
     // The list view moves the selection of the rows behind it up by one.
-    ListView_DeleteItem(hwnd(), row);
+    if (hwnd())
+        ListView_DeleteItem(hwnd(), row);
 }
 
 void ListView::clear() {
     rows_.clear();
-    ListView_DeleteAllItems(hwnd());
+    if (hwnd())
+        ListView_DeleteAllItems(hwnd());
 }
 
 std::string ListView::sub_item(int row, int sub_item) const {
@@ -63,25 +74,35 @@ std::string ListView::sub_item(int row, int sub_item) const {
     return narrow(sub_item == 0 ? found.caption : found.sub_item);
 }
 
-std::string ListView::caption(int row) const { return sub_item(row, 0); }
+std::string ListView::caption(int row) const {
+    return sub_item(row, 0);
+}
 
 void ListView::set_caption(int row, std::string_view caption) {
     if (row < 0 || row >= row_count())
         return;
     rows_[static_cast<size_t>(row)].caption = widen(caption);
-    ListView_RedrawItems(hwnd(), row, row);
+    if (hwnd())
+        ListView_RedrawItems(hwnd(), row, row);
 }
 
-int ListView::selected_row() const { return ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED); }
+// Nothing is selected in a list that isn't shown yet.
+int ListView::selected_row() const {
+    return hwnd() ? ListView_GetNextItem(hwnd(), -1, LVNI_SELECTED) : -1;
+}
 
 void ListView::select_row(int row) {
+    if (!hwnd())
+        return;
     ListView_SetItemState(hwnd(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     if (row >= 0)
         ListView_SetItemState(hwnd(), row, LVIS_SELECTED | LVIS_FOCUSED,
                               LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-void ListView::begin_update() { updating_ = true; }
+void ListView::begin_update() {
+    updating_ = true;
+}
 
 void ListView::end_update() {
     updating_ = false;
@@ -89,7 +110,8 @@ void ListView::end_update() {
 }
 
 void ListView::announce_row_count() {
-    ListView_SetItemCountEx(hwnd(), row_count(), LVSICF_NOSCROLL);
+    if (hwnd())
+        ListView_SetItemCountEx(hwnd(), row_count(), LVSICF_NOSCROLL);
 }
 
 void ListView::serve_text(NMLVDISPINFOW& request) const {

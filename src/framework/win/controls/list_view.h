@@ -24,7 +24,8 @@ struct SubItemDraw {
 
 // A report-style list of rows, each with a caption and one sub-item, at most one selected.
 // The rows' texts live here and the list view asks for them as it draws (a virtual list):
-// filling it with thousands of rows costs one message, not two per row.
+// filling it with thousands of rows costs one message, not two per row. The rows and
+// columns are held before the window exists, too, and it shows them once created.
 class ListView : public Control {
   public:
     struct Column {
@@ -56,19 +57,20 @@ class ListView : public Control {
   protected:
     WindowKind window_kind(const Properties& properties) const override;
     void configure(const Properties& properties) override;
-    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam,
-                             LRESULT& result) override;
+    bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
   private:
     struct Row {
         std::wstring caption;
         std::wstring sub_item;
     };
+    void insert_column(int index);
     void announce_row_count();
     void serve_text(NMLVDISPINFOW& request) const;
     LRESULT custom_draw(NMLVCUSTOMDRAW& draw);
 
     std::vector<Row> rows_;
+    std::vector<std::wstring> column_captions_;
     std::vector<int> column_widths96_;
     PopupMenu* popup_menu_ = nullptr;
     bool updating_ = false;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/win/win_text.h"
 
@@ -67,8 +68,11 @@ void PageControl::show_active_sheet() {
     for (size_t i = 0; i < sheets_.size(); ++i)
         if (static_cast<int>(i) != active)
             ShowWindow(sheets_[i]->hwnd(), SW_HIDE);
-    if (active >= 0 && active < page_count())
-        ShowWindow(sheets_[static_cast<size_t>(active)]->hwnd(), SW_SHOW);
+    if (active >= 0 && active < page_count()) {
+        TabSheet& sheet = *sheets_[static_cast<size_t>(active)];
+        sheet.build_contents();
+        ShowWindow(sheet.hwnd(), SW_SHOW);
+    }
 }
 
 bool PageControl::handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
@@ -79,6 +83,11 @@ bool PageControl::handle_notification(UINT message, WPARAM wparam, LPARAM lparam
         return true;
     }
     return Control::handle_notification(message, wparam, lparam, result);
+}
+
+void TabSheet::build_contents() {
+    if (const std::function<void()> build = std::exchange(pending_build_, nullptr))
+        build();
 }
 
 Control::WindowKind TabSheet::window_kind(const Properties&) const {

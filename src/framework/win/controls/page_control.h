@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <vector>
 
 #include "framework/win/control.h"
@@ -8,7 +9,8 @@ namespace pipetto::win {
 class TabSheet;
 
 // A tab control whose pages are sheets laid over its display area; tabs at the bottom,
-// highlighted under the mouse. Only the active page's sheet is visible.
+// highlighted under the mouse. Only the active page's sheet is visible; a sheet whose
+// controls are built later gets them just before it first shows.
 class PageControl : public Control {
   public:
     void add_page(TabSheet& sheet, std::string_view caption);
@@ -31,11 +33,22 @@ class PageControl : public Control {
 
 // One page of a page control: a surface in the face colour that holds the page's controls.
 class TabSheet : public Control {
+  public:
+    // The page's controls are built by `build` when the page first shows: a page that is
+    // not shown at start-up would only delay the window.
+    void build_when_shown(std::function<void()> build) { pending_build_ = std::move(build); }
+    // Builds the page's controls now, unless they are built already.
+    void build_contents();
+    bool contents_built() const noexcept { return !pending_build_; }
+
   protected:
     WindowKind window_kind(const Properties& properties) const override;
     bool intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
     // The page control lays it over its display area, at every DPI.
     bool placed_by_parent() const override { return true; }
+
+  private:
+    std::function<void()> pending_build_;
 };
 
 } // namespace pipetto::win
