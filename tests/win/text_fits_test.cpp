@@ -21,6 +21,7 @@
 #include "history/im_export_form.h"
 #include "hotkeys/hotkey_entries.h"
 #include "loupe/loupe_form.h"
+#include "pump.h"
 #include "temporary_folder.h"
 
 using namespace pipetto;
@@ -127,26 +128,30 @@ void expect_texts_fit(const win::Form& form, int dpi) {
 }
 
 // Each colour field's ticket stands above it, hidden behind whatever lies there (the cursor
-// box, or the field above) as the layout has it at 96 DPI: no row of its letters, which end
-// at the baseline, may show below that cover at any scale.
+// box, or the field above) as the layout has it at 96 DPI: below that cover, not one pixel of
+// its letters may show at any scale.
 void expect_tickets_hidden(TMainform& form) {
     const std::pair<TFlatEdit*, const win::Control*> covered[] = {
         {&form.HtmlColor, &form.CursorLabel}, {&form.RGBColor, &form.HtmlColor},
         {&form.HexColor, &form.RGBColor},     {&form.LongColor, &form.HexColor},
         {&form.IdentColor, &form.LongColor}};
-    win::WindowDC dc(form.hwnd());
-    const int saved = SaveDC(dc.get());
+    form.show();
+    tests::pump_messages(std::chrono::milliseconds(200));
+    ASSERT_TRUE(IsWindowVisible(form.GrabSheet.hwnd()));
     for (const auto& [edit, cover] : covered) {
         SCOPED_TRACE(edit->Ticket().text());
-        SelectObject(dc.get(), edit->Ticket().font());
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc.get(), &metrics);
+        win::WindowDC dc(edit->Ticket().parent_window());
         const RECT ticket = edit->Ticket().bounds_in_parent();
         const RECT box = place_in_parent(*cover).first;
-        EXPECT_GE(ticket.top + metrics.tmInternalLeading, box.top);
-        EXPECT_LE(ticket.top + metrics.tmAscent, box.bottom);
+        int ink = 0;
+        for (int y = box.bottom; y < ticket.bottom; ++y) {
+            // The page's own background, just left of the ticket.
+            const COLORREF page = GetPixel(dc.get(), ticket.left - 2, y);
+            for (int x = ticket.left; x < ticket.right; ++x)
+                ink += GetPixel(dc.get(), x, y) != page;
+        }
+        EXPECT_EQ(ink, 0);
     }
-    RestoreDC(dc.get(), saved);
 }
 
 // The hotkey entry whose text is widest in the loupe label's font.
