@@ -109,7 +109,14 @@ void Form::add_control(std::string_view name, Control& control, std::string_view
     if (std::wstring hint = widen(control.hint_text(properties)); !hint.empty() && control.hwnd()) {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        // A control whose messages we see passes its mouse on itself; the tooltip's own
+        // subclassing would keep its data in a window property, one more server round
+        // trip under Wine for every message to the control.
+        tool.uFlags = TTF_IDISHWND;
+        if (control.sees_own_messages())
+            control.relay_mouse_to(tooltip_.get());
+        else
+            tool.uFlags |= TTF_SUBCLASS;
         tool.hwnd = hwnd();
         tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
         tool.lpszText = hint.data();
