@@ -53,16 +53,21 @@ void Control::create(HWND parent, std::string_view text, const Properties& prope
     dpi_ = dpi;
     const WindowKind kind = window_kind(properties);
     DWORD style = kind.style | WS_CHILD;
-    if (!properties.hidden)
+    if (!properties.hidden && !placed_by_parent())
         style |= WS_VISIBLE;
     if (properties.group)
         style |= WS_GROUP;
     colour_ = properties.colour;
     font_colour_ = properties.font_colour;
-    hwnd_ = CreateWindowExW(kind.ex_style, kind.window_class, widen(text).c_str(), style,
-                            scale(bounds96_.left), scale(bounds96_.top), scale(bounds96_.width),
-                            scale(creation_height(bounds96_.height)), parent, nullptr,
-                            GetModuleHandleW(nullptr), this);
+    const RECT place = placed_by_parent()
+                           ? place_in_parent(parent)
+                           : RECT{scale(bounds96_.left), scale(bounds96_.top),
+                                  scale(bounds96_.left) + scale(bounds96_.width),
+                                  scale(bounds96_.top) + scale(creation_height(bounds96_.height))};
+    hwnd_ =
+        CreateWindowExW(kind.ex_style, kind.window_class, widen(text).c_str(), style, place.left,
+                        place.top, place.right - place.left, place.bottom - place.top, parent,
+                        nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         throw std::runtime_error("CreateWindowEx failed");
     // A window of our own classes stored `this` at WM_NCCREATE; a Windows control gets it here.

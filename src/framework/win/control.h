@@ -164,9 +164,12 @@ class Control {
     virtual void configure(const Properties&) {}
     // The creation height; a drop-down list needs room for its list.
     virtual int creation_height(int height) const { return height; }
-    // A control that its parent places (a page's sheet) keeps the place its parent gave
-    // it when the DPI changes: its layout describes no place of its own.
+    // A control that its parent places and shows (a page's sheet) keeps the place its
+    // parent gave it when the DPI changes: its layout describes no place of its own. It
+    // is created hidden, at place_in_parent(), and its parent shows it.
     virtual bool placed_by_parent() const { return false; }
+    // Where a control placed by its parent goes in `parent`, in pixels.
+    virtual RECT place_in_parent(HWND) const { return {}; }
 
     // Copies the control's text, zero-terminated, into `buffer` and returns its length.
     // Asks the window with WM_GETTEXT; a control whose text is its window's own title may
