@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/win/application.h"
 #include "framework/win/window.h"
 
 namespace pipetto::win::message_window {
@@ -28,16 +29,8 @@ class SharedWindow : public Window {
 
   protected:
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override {
-        if (message == WM_TIMER || message == WM_HOTKEY) {
-            const auto& table = routes();
-            const auto found = std::find_if(table.begin(), table.end(), [&](const Entry& entry) {
-                return entry.message == message && entry.id == wparam;
-            });
-            if (found != table.end()) {
-                (*found->handler)();
-                return 0;
-            }
-        }
+        if (deliver(message, wparam))
+            return 0;
         return default_processing(message, wparam, lparam);
     }
 };
@@ -45,8 +38,23 @@ class SharedWindow : public Window {
 } // namespace
 
 HWND handle() {
+    if (Application::exists())
+        return Application::current().owner_window();
     static SharedWindow window;
     return window.hwnd();
+}
+
+bool deliver(UINT message, WPARAM id) {
+    if (message != WM_TIMER && message != WM_HOTKEY)
+        return false;
+    const auto& table = routes();
+    const auto found = std::find_if(table.begin(), table.end(), [&](const Entry& entry) {
+        return entry.message == message && entry.id == id;
+    });
+    if (found == table.end())
+        return false;
+    (*found->handler)();
+    return true;
 }
 
 UINT_PTR new_timer_id() noexcept {

@@ -1,8 +1,9 @@
 #pragma once
-// The one window that only receives messages, shared by the program's timers and hotkeys:
-// each of them takes an id of its own and hears the WM_TIMER or WM_HOTKEY with that id.
-// A message-only window, never shown. One for all of them, because under Wine every
-// window made costs some fifty round trips to the server; start-up made four.
+// The one window that receives the program's timer and hotkey messages: each timer and
+// hotkey takes an id of its own and hears the WM_TIMER or WM_HOTKEY with that id. It is
+// the application's hidden owner window, which is made anyway; without an application, a
+// message-only window of its own. One window for all of them, and none made for them at
+// start-up: under Wine every window made costs some fifty round trips to the server.
 
 #include <windows.h>
 
@@ -10,9 +11,13 @@
 
 namespace pipetto::win::message_window {
 
-// The shared window, made on first use; null once it was destroyed (it is not made again,
-// so that a component whose window is gone keeps refusing, as it would with its own).
+// The receiving window. Without an application it is made on first use, and it is not made
+// again once destroyed, so that a component whose window is gone keeps refusing.
 HWND handle();
+
+// Hands a WM_TIMER or WM_HOTKEY that came to the receiving window to its route; false when
+// none has the id. The owner window's procedure calls it.
+bool deliver(UINT message, WPARAM id);
 
 // A timer id that no other timer of the shared window has.
 UINT_PTR new_timer_id() noexcept;
