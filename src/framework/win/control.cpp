@@ -71,8 +71,10 @@ void Control::create(HWND parent, std::string_view text, const Properties& prope
     if (!hwnd_)
         throw std::runtime_error("CreateWindowEx failed");
     // A window of our own classes stored `this` at WM_NCCREATE; a Windows control gets it here.
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    window_registry::enter(hwnd_, *this);
+    if (!own_class_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        window_registry::enter(hwnd_, *this);
+    }
     configure(properties);
     // Only controls that must see their own messages are subclassed, and by replacing the
     // window procedure: the common controls' subclassing keeps its data in a window

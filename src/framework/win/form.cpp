@@ -220,6 +220,11 @@ int Form::outer_width() const {
 }
 
 void Form::set_position(int left, int top) {
+    // A move costs a round trip to the server under Wine even to the same place.
+    RECT outer;
+    GetWindowRect(hwnd(), &outer);
+    if (outer.left == left && outer.top == top)
+        return;
     SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

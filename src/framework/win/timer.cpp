@@ -11,7 +11,7 @@ Timer::Timer(std::uint32_t interval)
 
 Timer::~Timer() {
     enabled_ = false;
-    if (const HWND window = message_window::handle())
+    if (const HWND window = message_window::handle(); window && running_)
         KillTimer(window, id_);
 }
 
@@ -36,14 +36,18 @@ void Timer::SetOnTimer(std::function<void()> on_timer) {
 
 void Timer::restart() {
     const HWND window = message_window::handle();
-    // KillTimer(nullptr, id) would stop a thread timer of someone else's.
-    if (window)
+    // KillTimer(nullptr, id) would stop a thread timer of someone else's. A timer that
+    // never started needs no stopping: under Wine each call is a round trip to the server.
+    if (window && running_)
         KillTimer(window, id_);
-    if (interval_ != 0 && enabled_ && on_timer_)
+    running_ = false;
+    if (interval_ != 0 && enabled_ && on_timer_) {
         // Without the window, SetTimer would start a thread timer whose ticks reach no one
         // and that KillTimer here could never stop: that is a refusal too.
         if (!window || SetTimer(window, id_, interval_, nullptr) == 0)
             throw Exception("Nicht genügend Timer verfügbar");
+        running_ = true;
+    }
 }
 
 void Timer::tick() {

@@ -42,6 +42,7 @@ class Timer {
     std::function<void()> on_timer_;
     bool enabled_ = true;
     bool ticking_ = false;
+    bool running_ = false; // SetTimer succeeded and no KillTimer followed
     UINT_PTR id_;
     message_window::Route route_;
 };
