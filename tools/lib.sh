@@ -119,9 +119,11 @@ start_wine_keepalive() {
     KEEPALIVE_PID=$!
 }
 
+# Each step on its own: under `set -e` a keepalive that has ended already (a script's own
+# `wineserver -k` ends it) would otherwise end the trap before the display is stopped.
 stop_all() {
-    [ -n "$KEEPALIVE_PID" ] && kill "$KEEPALIVE_PID" 2>/dev/null
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    if [ -n "$KEEPALIVE_PID" ]; then kill "$KEEPALIVE_PID" 2>/dev/null || true; fi
+    if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
+    if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
     return 0
 }
