@@ -107,21 +107,43 @@ int wmain(int argc, wchar_t** argv) {
     if (!floor.empty())
         start_once(floor, L"TMainform", 0);
 
-    std::vector<double> pipetto_times, minimal_times, styled_times, floor_times;
-    SIZE_T peak = 0;
-    SIZE_T minimal_peak = 0;
-    for (int i = 1; i <= runs; ++i) {
-        const Run ours = start_once(pipetto, L"TMainform", i);
-        pipetto_times.push_back(ours.milliseconds);
-        peak = std::max(peak, ours.peak_working_set);
-        const Run theirs = start_once(minimal, L"MinimalWindow", i);
-        minimal_times.push_back(theirs.milliseconds);
-        minimal_peak = std::max(minimal_peak, theirs.peak_working_set);
-        if (!styled.empty())
-            styled_times.push_back(start_once(styled, L"MinimalWindow", i).milliseconds);
-        if (!floor.empty())
-            floor_times.push_back(start_once(floor, L"TMainform", i).milliseconds);
+    struct Program {
+        const std::filesystem::path* exe;
+        const wchar_t* class_name;
+        std::vector<double> times;
+        SIZE_T peak = 0;
+    };
+    std::vector<Program> programs{{&pipetto, L"TMainform", {}, 0},
+                                  {&minimal, L"MinimalWindow", {}, 0}};
+    if (!styled.empty())
+        programs.push_back({&styled, L"MinimalWindow", {}, 0});
+    if (!floor.empty())
+        programs.push_back({&floor, L"TMainform", {}, 0});
+    // A start just after another program ended shares the machine with that one's ending
+    // (its windows, its taskbar button): the rounds take the programs in orders in which
+    // each follows each other one equally often (a balanced Latin square: 0, 1, n-1, 2,
+    // n-2, ... shifted by the round).
+    const size_t count = programs.size();
+    std::vector<size_t> order{0};
+    for (size_t k = 1; order.size() < count; ++k) {
+        order.push_back(k);
+        if (order.size() < count)
+            order.push_back(count - k);
     }
+    for (int i = 1; i <= runs; ++i)
+        for (size_t k = 0; k < count; ++k) {
+            Program& program = programs[(order[k] + static_cast<size_t>(i)) % count];
+            const Run run = start_once(*program.exe, program.class_name, i);
+            program.times.push_back(run.milliseconds);
+            program.peak = std::max(program.peak, run.peak_working_set);
+        }
+    const std::vector<double>& pipetto_times = programs[0].times;
+    const std::vector<double>& minimal_times = programs[1].times;
+    const SIZE_T peak = programs[0].peak;
+    const SIZE_T minimal_peak = programs[1].peak;
+    const std::vector<double> no_times;
+    const std::vector<double>& styled_times = styled.empty() ? no_times : programs[2].times;
+    const std::vector<double>& floor_times = floor.empty() ? no_times : programs.back().times;
     const double ours = median(pipetto_times);
     const double theirs = median(minimal_times);
     std::printf("pipetto.exe size:            %llu bytes\n",
