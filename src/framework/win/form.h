@@ -103,6 +103,7 @@ class Form : public Window {
     const FontSpec& font_of(std::string_view name) const;
     HWND hwnd_of(std::string_view name) const;
     GraphicChildren& graphic_children_of(std::string_view name);
+    void attach_hints();
 
     FormDescription description_{};
     UINT dpi_ = 96;
@@ -110,7 +111,16 @@ class Form : public Window {
     std::vector<NamedControl> controls_;
     std::vector<FontSpec> control_fonts_;
     GraphicChildren graphic_children_; // the labels and images on the form itself
+    // The hints' tooltip, made once the window has been painted; the hints wait here until
+    // then.
     WindowHandle tooltip_;
+    struct PendingHint {
+        Control* control;
+        std::wstring text;
+    };
+    std::vector<PendingHint> pending_hints_;
+    // The framework's own message to a form (WM_USER is the window class's range).
+    static constexpr UINT attach_hints_message = WM_USER + 0x100;
     bool wants_on_top_ = false;
     bool modal_ = false;
     bool modal_ended_ = false;
