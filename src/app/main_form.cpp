@@ -63,6 +63,18 @@ void TMainform::BringToFront() {
         SetForegroundWindow(popup);
 }
 
+// The first colour comes with the window's first paint instead of the sampler's first
+// tick, which is due 100 ms after the sampler started and comes after the paints. Over the
+// window itself the screen holds its picture only once it is painted: then it paints first.
+void TMainform::on_first_show() {
+    if (!ColorPicker.Enabled())
+        return;
+    const HWND under_cursor = WindowFromPoint(ColorPicker.CursorPosition());
+    if (under_cursor && GetAncestor(under_cursor, GA_ROOT) == hwnd())
+        RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ColorPickerIdle();
+}
+
 void TMainform::FormDestroy() {
     mouse_filter_.reset();
     // No tick may reach the controls once their windows are gone.

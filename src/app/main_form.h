@@ -152,6 +152,7 @@ class TMainform : public win::Form {
   protected:
     bool on_close() override { return FormClose(); }
     void on_destroy() override { FormDestroy(); }
+    void on_first_show() override;
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   private:

@@ -194,9 +194,12 @@ void Form::show() {
     SetWindowPos(hwnd(), wants_on_top_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd());
-    // Posted messages come before paints: the handler paints first.
-    if (!pending_hints_.empty())
-        PostMessageW(hwnd(), attach_hints_message, 0, 0);
+    // Handled as the message loop starts, before the first paint: posted messages come
+    // before paints.
+    if (!shown_once_) {
+        shown_once_ = true;
+        PostMessageW(hwnd(), first_show_message, 0, 0);
+    }
 }
 void Form::hide() {
     ShowWindow(hwnd(), SW_HIDE);
@@ -267,7 +270,8 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     if (graphic_children_.handle_mouse(hwnd(), message, wparam, lparam, result))
         return result;
     switch (message) {
-    case attach_hints_message:
+    case first_show_message:
+        on_first_show();
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         attach_hints();
         return 0;

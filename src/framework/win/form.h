@@ -89,6 +89,9 @@ class Form : public Window {
     virtual bool on_close() { return true; }
     // The destroy event, while the controls still exist.
     virtual void on_destroy() {}
+    // Runs once, when the message loop starts after the window first showed, just before
+    // its first paint. What the user need not see at once waits for this.
+    virtual void on_first_show() {}
 
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
@@ -119,8 +122,10 @@ class Form : public Window {
         std::wstring text;
     };
     std::vector<PendingHint> pending_hints_;
-    // The framework's own message to a form (WM_USER is the window class's range).
-    static constexpr UINT attach_hints_message = WM_USER + 0x100;
+    // The framework's own message to a form (WM_USER is the window class's range): posted
+    // when the window first shows.
+    static constexpr UINT first_show_message = WM_USER + 0x100;
+    bool shown_once_ = false;
     bool wants_on_top_ = false;
     bool modal_ = false;
     bool modal_ended_ = false;
