@@ -3,7 +3,7 @@
 // process of its own. The runtime start is the time from the process's creation (as the
 // system records it) to the first line of wmain: loading the DLLs the exe imports, comctl32
 // among them, and the manifest's activation context. The two kinds of start take turns,
-// the first of a round changing each round, and the table shows the median of every step.
+// in pairs, and the table shows the median of every step.
 //
 //   startup_breakdown_bench.exe [rounds, 15 by default]
 
@@ -209,16 +209,13 @@ int wmain(int argc, wchar_t** argv) {
     cold_start(L"pipetto");
     cold_start(L"floor");
     Steps pipetto, floor;
-    // Each round the other one goes first: a start just after another process ended shares
-    // the machine with that one's ending.
-    for (int i = 0; i < rounds; ++i) {
-        if (i % 2 == 0) {
+    // A start just after another process ended shares the machine with that one's ending:
+    // in the order pipetto, pipetto, floor, floor, ... each kind follows each equally often.
+    for (int i = 0; i < 2 * rounds; ++i) {
+        if (i / 2 % 2 == 0)
             pipetto.add(cold_start(L"pipetto"));
+        else
             floor.add(cold_start(L"floor"));
-        } else {
-            floor.add(cold_start(L"floor"));
-            pipetto.add(cold_start(L"pipetto"));
-        }
     }
     std::printf("Where start-up goes (medians of %d cold starts each, taken in turn):\n", rounds);
     pipetto.print("pipetto.exe's steps");
