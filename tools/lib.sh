@@ -145,10 +145,12 @@ start_wine_keepalive() {
     KEEPALIVE_PID=$!
 }
 
+# Each step may find its process gone already (ending the Windows session in a test ends
+# the keepalive), which is no failure.
 stop_all() {
-    [ -n "$KEEPALIVE_PID" ] && kill "$KEEPALIVE_PID" 2>/dev/null
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    [ -n "$KEEPALIVE_PID" ] && { kill "$KEEPALIVE_PID" 2>/dev/null || true; }
+    [ -n "${WINEPREFIX:-}" ] && { wineserver -k 2>/dev/null || true; }
+    [ -n "$XVFB_PID" ] && { kill "$XVFB_PID" 2>/dev/null || true; }
     KEEPALIVE_PID= XVFB_PID=
     return 0
 }
