@@ -36,10 +36,13 @@ build_fuzzers() {
     cmake --build "$BUILD_ROOT/fuzz" -j"$(nproc)"
 }
 
+# Everything, or only the targets named.
 build_windows() {
     cmake -S "$REPO_ROOT" -B "$BUILD_ROOT/win" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
-    cmake --build "$BUILD_ROOT/win" -j"$(nproc)"
+    local targets=() target
+    for target in "$@"; do targets+=(--target "$target"); done
+    cmake --build "$BUILD_ROOT/win" -j"$(nproc)" "${targets[@]}"
 }
 
 # The version of the project(...) line of CMakeLists.txt.
@@ -88,6 +91,54 @@ prepare_wine_prefix() {
     # Starting the boot here, with its output away from our pipes, keeps Wine's helper
     # processes from holding a pipe of ours open.
     wineboot </dev/null >/dev/null 2>&1 || true
+}
+
+# The prefix of the random-input rounds (tools/monkey.sh), kept apart from the others: Wine
+# reaches no host file from it. The z: drive (the host's root) and every other drive but c:
+# are removed, the links that Wine lays from the user's shell folders into the host's home
+# become plain folders, a crash ends the process at once instead of opening the crash dialog, and the web
+# browser helper is switched off, so that a link clicked at random opens nothing on the host.
+# Programs run in it from $MONKEY_DRIVE_C (copied there, as no host path is reachable).
+prepare_monkey_prefix() {
+    export WINEPREFIX="$BUILD_ROOT/wineprefix-monkey"
+    wine_environment
+    export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winebrowser.exe=d"
+    MONKEY_DRIVE_C="$WINEPREFIX/drive_c"
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    if [ ! -f "$WINEPREFIX/.pipetto-ready" ]; then
+        log "creating the Wine prefix $WINEPREFIX"
+        wineboot -i </dev/null >/dev/null 2>&1
+        wineserver -w || true
+        mkdir -p "$MONKEY_DRIVE_C/windows/Fonts"
+        cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$MONKEY_DRIVE_C/windows/Fonts/" 2>/dev/null || true
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+            </dev/null >/dev/null 2>&1
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
+            /d false /f </dev/null >/dev/null 2>&1
+        wineserver -w || true
+        touch "$WINEPREFIX/.pipetto-ready"
+    fi
+    # Wine may lay these links again when it updates the prefix, so they are cut every time.
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    local entry
+    for entry in "$WINEPREFIX"/dosdevices/*; do
+        [ "$(basename "$entry")" = c: ] || rm -f "$entry"
+    done
+    while IFS= read -r entry; do
+        rm "$entry" && mkdir "$entry"
+    done < <(find "$MONKEY_DRIVE_C" -type l)
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    wineboot </dev/null >/dev/null 2>&1 || true
+    monkey_prefix_is_sealed || { log "the monkey prefix still reaches the host"; return 1; }
+}
+
+# True when no drive but c: is left and no link leads out of drive c: (Wine lays
+# the serial port links again at each start; they lead to no file).
+monkey_prefix_is_sealed() {
+    [ "$(cd "$WINEPREFIX/dosdevices" && ls -d ?:* 2>/dev/null)" = c: ] || return 1
+    ! find "$MONKEY_DRIVE_C" -type l | grep -q .
 }
 
 # A headless X display for the tests; sets DISPLAY and remembers the server for stop_all.
