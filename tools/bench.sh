@@ -37,6 +37,7 @@ run startup_breakdown wine "$bin/startup_breakdown_bench.exe"
 run history_startup wine "$bin/history_startup_bench.exe"
 run history_add wine "$bin/history_add_bench.exe"
 run history_memory wine "$bin/history_memory_bench.exe"
+run history_write wine "$bin/history_write_bench.exe"
 run grab_cycle wine "$bin/grab_cycle_bench.exe"
 run grab_cpu bash "$REPO_ROOT/bench/grab_cpu.sh" "$BUILD_ROOT/win" "$cpu_rounds"
 run grab_repaint wine "$bin/grab_repaint_bench.exe"
@@ -71,6 +72,10 @@ row "start-up with 5000 history entries" "${full} ms" "empty history, ${empty} m
 rows_kept=$(number history_add 'colour listed' 1)
 row "AddToHistory at $rows_kept rows, colour listed" "$(number history_add 'colour listed' 2) us" "-" "-" "-"
 row "AddToHistory at $rows_kept rows, colour added" "$(number history_add 'new colour added' 2) us" "-" "-" "-"
+change_write=$(number history_write 'after a change' 2)
+close_write=$(number history_write "close's write" 2)
+row "write of history.dat after a change, 5000 entries" "${change_write} ms" "the close's write of both files, ${close_write} ms" "$(ratio "$change_write" "$close_write")" "-"
+row "extra writes of a 10-minute session, one stop a minute" "10 writes, $(number history_write '10-minute session' 3) bytes" "-" "-" "-"
 full_ws=$(number history_memory '^5000 entries' 2)
 empty_ws=$(number history_memory '^ *0 entries' 2)
 row "working set with 5000 history entries" "${full_ws} KB" "empty history, ${empty_ws} KB" "$(ratio "$full_ws" "$empty_ws")" "-"

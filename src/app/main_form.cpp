@@ -1,6 +1,9 @@
 #include "app/main_form.h"
 
+#include <exception>
+
 #include "app/mouse_filter.h"
+#include "app/single_instance.h"
 #include "framework/win/application.h"
 
 namespace pipetto {
@@ -22,9 +25,42 @@ void TMainform::FormCreate() {
 
 bool TMainform::FormClose() {
     set_caption("Close...");
+    // The close writes the history itself; a write waiting for its timer is taken along.
+    KillTimer(hwnd(), history_write_timer);
     // A failing save throws: the error display shows it and the window stays open.
     Save();
     return true;
+}
+
+void TMainform::SessionEnding() {
+    KillTimer(hwnd(), history_write_timer);
+    // Nobody is left to answer a message box, and the process may end at any moment:
+    // each file is written on its own, the colours first, so that a config.ini that
+    // can't be written doesn't keep them from theirs.
+    try {
+        SaveHistory();
+    } catch (const std::exception&) {
+    }
+    try {
+        SaveSettings();
+    } catch (const std::exception&) {
+    }
+}
+
+void TMainform::BringToFront() {
+    win::Application& application = win::Application::current();
+    const HWND owner = application.owner_window();
+    if (IsIconic(owner))
+        ShowWindow(owner, SW_RESTORE);
+    // Start-up shows the taskbar button and then this window; until then only a message
+    // box of start-up's may come forward.
+    if (IsWindowVisible(owner) && !visible())
+        show();
+    const HWND front = application.front_window() ? application.front_window() : hwnd();
+    // A message box or a dialog in front of the window comes with it.
+    const HWND popup = GetLastActivePopup(front);
+    if (IsWindowVisible(popup))
+        SetForegroundWindow(popup);
 }
 
 void TMainform::FormDestroy() {
@@ -45,9 +81,27 @@ void TMainform::Save() {
 }
 
 LRESULT TMainform::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == grab_hotkey_unavailable_message) {
+    switch (message) {
+    case grab_hotkey_unavailable_message:
         tell_hotkey_unavailable(GrabKey.selected_text());
         return 0;
+    case bring_to_front_message:
+        BringToFront();
+        return 0;
+    case WM_TIMER:
+        if (wparam != history_write_timer)
+            break;
+        WritePendingHistory();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE; // nothing to ask: the files are written when the session ends
+    case WM_ENDSESSION:
+        // Windows may end the process as soon as this returns.
+        if (wparam)
+            SessionEnding();
+        return 0;
+    default:
+        break;
     }
     return Form::handle_message(message, wparam, lparam);
 }

@@ -54,6 +54,13 @@ class TMainform : public win::Form {
     void Load();
     void Save();
 
+    // Every change to the kept colours calls this: history.dat is written within half a
+    // second, and a burst of changes (a name being typed) is written once.
+    void HistoryChanged();
+    // Writes a pending change to history.dat now; the timer and the session's end call it.
+    void WritePendingHistory();
+    bool history_write_pending() const noexcept { return history_write_pending_; }
+
     // Settings page.
     void FrontCheckBoxClick();
     void GrabKeyChange();
@@ -158,6 +165,10 @@ class TMainform : public win::Form {
     void SaveSettings();
     void LoadHistory();
     void SaveHistory();
+    // The Windows session ends: both files are written as a close writes them.
+    void SessionEnding();
+    // A second start of Pipetto in this folder asks this window to the front.
+    void BringToFront();
     void fill_history_list();
     // History copies: false, after telling the user, when there is no colour to copy.
     bool history_colour_ready();
@@ -176,6 +187,12 @@ class TMainform : public win::Form {
     static constexpr UINT grab_hotkey_unavailable_message = WM_APP + 1;
     // The loupe entry last told to be held elsewhere when the loupe opened.
     std::string loupe_hotkey_told_;
+    // A change to the history waits for the write timer; a failed write is told once,
+    // until one succeeds again.
+    bool history_write_pending_ = false;
+    bool history_write_failure_told_ = false;
+    static constexpr UINT_PTR history_write_timer = 1;
+    static constexpr UINT history_write_delay_ms = 500;
 };
 
 } // namespace pipetto

@@ -54,6 +54,7 @@ bool TMainform::AddToHistory() {
     entry.Ident.assign(win::utf8_to_ansi(IdentColor.text()));
     HistoryTable.append(entry);
     HistoryList.add_row(name, win::ansi_to_utf8(entry.Hex.view()));
+    HistoryChanged();
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // history.dat: the live slots of the history table as a plain sequence of 186-byte
-// records, no header. Read once at start-up, replaced whole when the main window closes.
+// records, no header. Read once at start-up, replaced whole after each change and at close.
 //
 // The file object remembers whether the history was loaded whole. If it wasn't (never
 // loaded, a read failed part way, or the file held more records than the table has

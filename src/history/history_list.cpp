@@ -67,7 +67,12 @@ void TMainform::ItemNameChange() {
         return;
     const std::string name = ItemName.text();
     HistoryList.set_caption(SelectedIndex, name);
-    HistoryTable.slot(SelectedIndex + 1).Name.assign(win::utf8_to_ansi(name));
+    auto& stored_name = HistoryTable.slot(SelectedIndex + 1).Name;
+    const auto before = stored_name;
+    stored_name.assign(win::utf8_to_ansi(name));
+    // Letters typed past the 30 that are kept change nothing in history.dat.
+    if (before.view() != stored_name.view())
+        HistoryChanged();
 }
 
 void TMainform::ItemNameClick() {
@@ -82,12 +87,14 @@ void TMainform::Lschen1Click() {
     HistoryTable.remove(row + 1);
     HistoryList.delete_row(row);
     history_full_reported_ = false;
+    HistoryChanged();
 }
 
 void TMainform::Alleentfernen1Click() {
     HistoryList.clear();
     HistoryTable.clear();
     history_full_reported_ = false;
+    HistoryChanged();
 }
 
 void TMainform::Importieren1Click() {

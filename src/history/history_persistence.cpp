@@ -1,5 +1,6 @@
 // The history.dat half of Load and Save: the table's live slots and the list's rows are
-// filled together from the file, and the live slots are written back at close.
+// filled together from the file, and the live slots are written back within half a
+// second of every change, and at close.
 
 #include <string>
 
@@ -38,21 +39,47 @@ void TMainform::LoadHistory() {
     }
     fill_history_list();
     if (!result.complete)
-        win::Application::current().show_information(too_many_records_message(result.records_in_file));
+        win::Application::current().show_information(
+            too_many_records_message(result.records_in_file));
 }
 
 void TMainform::fill_history_list() {
     HistoryList.begin_update();
     for (int slot = HistoryList.row_count() + 1; slot <= HistoryTable.count(); ++slot) {
         const THistoryEntry& entry = HistoryTable.slot(slot);
-        HistoryList.add_row(win::ansi_to_utf8(entry.Name.view()), win::ansi_to_utf8(entry.Hex.view()));
+        HistoryList.add_row(win::ansi_to_utf8(entry.Name.view()),
+                            win::ansi_to_utf8(entry.Hex.view()));
     }
     HistoryList.end_update();
 }
 
 void TMainform::SaveHistory() {
     // A history that was not loaded whole is never written over history.dat.
+    history_write_pending_ = false;
     history_file_.save(HistoryTable);
+}
+
+void TMainform::HistoryChanged() {
+    if (history_write_pending_)
+        return; // the write already waiting takes this change along
+    history_write_pending_ = true;
+    SetTimer(hwnd(), history_write_timer, history_write_delay_ms, nullptr);
+}
+
+void TMainform::WritePendingHistory() {
+    KillTimer(hwnd(), history_write_timer);
+    if (!history_write_pending_)
+        return;
+    try {
+        SaveHistory();
+        history_write_failure_told_ = false;
+    } catch (const EInOutError&) {
+        // Told once: the next change tries again, and so does the close, which tells again.
+        if (history_write_failure_told_)
+            return;
+        history_write_failure_told_ = true;
+        throw;
+    }
 }
 
 } // namespace pipetto

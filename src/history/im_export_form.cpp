@@ -72,6 +72,8 @@ void TImExportForm::ImportFrom(const FilePath& source) {
         list.add_row(win::ansi_to_utf8(taken.caption), win::ansi_to_utf8(taken.entry.Hex.view()));
     }
     list.end_update();
+    if (!batch.entries.empty())
+        main_form_.HistoryChanged();
 
     win::Application& application = win::Application::current();
     if (batch.failure)

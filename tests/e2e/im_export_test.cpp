@@ -11,6 +11,7 @@
 
 #include "desktop_user.h"
 #include "framework/win/win_text.h"
+#include "pipetto_user.h"
 #include "running_program.h"
 #include "temporary_folder.h"
 
@@ -20,19 +21,6 @@ using tests::RunningProgram;
 using tests::TemporaryFolder;
 
 namespace {
-
-std::string field(std::string_view text) {
-    std::string bytes(31, '\0');
-    bytes[0] = static_cast<char>(text.size());
-    bytes.replace(1, text.size(), text);
-    return bytes;
-}
-
-std::string record(std::string_view name, std::string_view hex, std::string_view html = "",
-                   std::string_view long_text = "", std::string_view rgb = "",
-                   std::string_view ident = "") {
-    return field(name) + field(hex) + field(html) + field(long_text) + field(rgb) + field(ident);
-}
 
 // The program in a folder of its own, its History page open.
 class ImExportDialog : public ::testing::Test {
@@ -50,48 +38,13 @@ class ImExportDialog : public ::testing::Test {
     }
 
     HWND control(const wchar_t* window_class) const {
-        struct Search {
-            const wchar_t* wanted;
-            HWND found;
-        } search{window_class, nullptr};
-        EnumChildWindows(
-            main,
-            [](HWND child, LPARAM parameter) -> BOOL {
-                auto* search = reinterpret_cast<Search*>(parameter);
-                wchar_t name[64] = {};
-                GetClassNameW(child, name, 64);
-                if (std::wstring_view(name) != search->wanted)
-                    return TRUE;
-                search->found = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        return tests::child_of_class(main, window_class);
     }
 
-    // The tabs lie along the page control's bottom edge; History is the second.
-    bool open_history_page() const {
-        RECT pages;
-        GetWindowRect(control(L"SysTabControl32"), &pages);
-        tests::click_at({pages.left + 57, pages.bottom - 8});
-        return tests::wait_until(
-            [&] { return IsWindowVisible(control(L"SysListView32")) != FALSE; }, 3s);
-    }
+    bool open_history_page() const { return tests::open_history_page(main); }
 
-    // A right click in the list opens its popup menu; its first item is Import/Export.
     void open_dialog_from_popup_menu() {
-        RECT list;
-        GetWindowRect(control(L"SysListView32"), &list);
-        const POINT at{list.left + 60, list.bottom - 20};
-        tests::click_at(at, true);
-        ASSERT_TRUE(tests::wait_until(
-            [] {
-                return FindWindowW(L"#32768", nullptr) &&
-                       IsWindowVisible(FindWindowW(L"#32768", nullptr));
-            },
-            3s));
-        tests::click_at({at.x + 30, at.y + 10});
-        dialog = program->wait_for_window(L"TImExportForm", 5s);
+        dialog = tests::open_im_export_dialog(*program, main);
         ASSERT_NE(dialog, nullptr);
     }
 
@@ -100,15 +53,7 @@ class ImExportDialog : public ::testing::Test {
     // the file dialog opens in the folder the program's dialogs used last.
     std::string use_file_dialog(const wchar_t* button, const wchar_t* title,
                                 const std::wstring& file_name) {
-        tests::press_button(dialog, button);
-        const HWND files = tests::wait_for_dialog(program->process_id(), title);
-        EXPECT_NE(files, nullptr) << "no file dialog";
-        if (!files)
-            return {};
-        const std::string proposed = tests::file_dialog_name(files);
-        tests::choose_in_file_dialog(files, file_name);
-        EXPECT_TRUE(tests::wait_until([&] { return !IsWindow(files) || !IsWindowVisible(files); }));
-        return proposed;
+        return tests::use_file_dialog(*program, dialog, button, title, file_name);
     }
 
     void click(const wchar_t* caption) {
@@ -120,8 +65,9 @@ class ImExportDialog : public ::testing::Test {
 
 TEST_F(ImExportDialog, ExportTwiceImportAHandMadeFileCloseAndTheHistoryKeepsIt) {
     const std::string stored =
-        record("first", "$00FF901E", "#1E90FF", "16748574", "rgb(30,144,255)", "DodgerBlue") +
-        record("a=b", "$000000FF", "#FF0000", "255", "rgb(255,0,0)", "red");
+        tests::history_record("first", "$00FF901E", "#1E90FF", "16748574", "rgb(30,144,255)",
+                              "DodgerBlue") +
+        tests::history_record("a=b", "$000000FF", "#FF0000", "255", "rgb(255,0,0)", "red");
     folder.write("history.dat", stored);
     start();
     open_dialog_from_popup_menu();
@@ -165,19 +111,21 @@ TEST_F(ImExportDialog, ExportTwiceImportAHandMadeFileCloseAndTheHistoryKeepsIt) 
     const std::string history = folder.read("history.dat");
     ASSERT_EQ(history.size(), 5u * 186);
     EXPECT_EQ(history.substr(0, 2 * 186), stored);
-    EXPECT_EQ(history.substr(2 * 186, 186),
-              record("Sky", "$00FF0000", "#0000FF", "16711680", "rgb(0,0,255)", "blue"));
+    EXPECT_EQ(
+        history.substr(2 * 186, 186),
+        tests::history_record("Sky", "$00FF0000", "#0000FF", "16711680", "rgb(0,0,255)", "blue"));
     EXPECT_EQ(history.substr(4 * 186, 186),
-              record("Last", "$00000080", "#800000", "128", "rgb(128,0,0)", "n/a"));
+              tests::history_record("Last", "$00000080", "#800000", "128", "rgb(128,0,0)", "n/a"));
     // The line without a name is named with the date and time of the import.
     const std::string dated = history.substr(3 * 186, 186);
     EXPECT_GT(static_cast<unsigned char>(dated[0]), 8);
     EXPECT_EQ(dated.substr(31),
-              record("", "$0000FF00", "#00FF00", "65280", "rgb(0,255,0)", "green").substr(31));
+              tests::history_record("", "$0000FF00", "#00FF00", "65280", "rgb(0,255,0)", "green")
+                  .substr(31));
 }
 
 TEST_F(ImExportDialog, AFailingExportKeepsTheOldFileAndSaysWhyAndTheDialogStaysOpen) {
-    folder.write("history.dat", record("new", "$00123456"));
+    folder.write("history.dat", tests::history_record("new", "$00123456"));
     const std::string old_content = "my colours=$00FFFFFF\r\n";
     folder.write("read-only.txt", old_content);
     SetFileAttributesW((folder / "read-only.txt").wstring().c_str(), FILE_ATTRIBUTE_READONLY);

@@ -8,9 +8,17 @@
 namespace pipetto::tests {
 
 RunningProgram::RunningProgram(const std::filesystem::path& folder) {
-    const std::filesystem::path exe = folder / "pipetto.exe";
-    std::filesystem::copy_file(std::filesystem::path(PIPETTO_EXE), exe,
+    std::filesystem::copy_file(std::filesystem::path(PIPETTO_EXE), folder / "pipetto.exe",
                                std::filesystem::copy_options::overwrite_existing);
+    start(folder);
+}
+
+RunningProgram::RunningProgram(const std::filesystem::path& folder, StartAgain) {
+    start(folder);
+}
+
+void RunningProgram::start(const std::filesystem::path& folder) {
+    const std::filesystem::path exe = folder / "pipetto.exe";
     std::wstring command = L"\"" + exe.wstring() + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -16,6 +16,9 @@ class RunningProgram {
   public:
     // Copies pipetto.exe into `folder` and starts it there.
     explicit RunningProgram(const std::filesystem::path& folder);
+    // Starts the pipetto.exe that lies in `folder` already, as a second double click does.
+    struct StartAgain {};
+    RunningProgram(const std::filesystem::path& folder, StartAgain);
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
     ~RunningProgram(); // ends the program if it still runs
@@ -33,6 +36,7 @@ class RunningProgram {
     int wait_for_exit(std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
 
   private:
+    void start(const std::filesystem::path& folder);
     PROCESS_INFORMATION process_{};
 };
 

@@ -1,7 +1,10 @@
-// Two copies of pipetto.exe: the second can't have the grab hotkey, and says so.
+// Two copies of pipetto.exe: in two folders they run side by side and the second can't have
+// the grab hotkey; in one folder the second brings the first forward and ends.
 
 #include <gtest/gtest.h>
 
+#include "desktop_user.h"
+#include "keyboard.h"
 #include "running_program.h"
 #include "temporary_folder.h"
 
@@ -26,4 +29,38 @@ TEST(SecondInstance, IsToldOnceThatTheGrabHotKeyIsTakenAndRunsOn) {
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(second.wait_for_exit(), 0);
+}
+
+TEST(SecondInstance, ASecondStartInTheSameFolderBringsTheFirstForwardAndItsColoursStayKept) {
+    TemporaryFolder folder, other_folder;
+    RunningProgram first(folder.path());
+    const HWND main = first.wait_for_window(L"TMainform");
+    ASSERT_NE(main, nullptr);
+    pipetto::tests::press_keys({VK_CONTROL}, 'S');
+    ASSERT_TRUE(
+        pipetto::tests::wait_until([&] { return folder.read("history.dat").size() == 186; }));
+    const std::string kept = folder.read("history.dat");
+
+    // Another program has the focus when the user double-clicks pipetto.exe again.
+    const HWND elsewhere = CreateWindowExW(0, L"STATIC", L"another program", WS_POPUP | WS_VISIBLE,
+                                           600, 600, 100, 60, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(pipetto::tests::give_focus_to(elsewhere));
+    RunningProgram second(folder.path(), RunningProgram::StartAgain{});
+    EXPECT_EQ(second.wait_for_exit(), 0);
+    EXPECT_TRUE(pipetto::tests::wait_until([&] { return GetForegroundWindow() == main; }, 3s));
+    EXPECT_EQ(first.wait_for_exit(0ms), -1);
+    EXPECT_TRUE(first.answer_message_boxes(1, 300ms).empty());
+    DestroyWindow(elsewhere);
+
+    // A copy in another folder runs beside it; only the hotkey is the first one's.
+    RunningProgram beside(other_folder.path());
+    const HWND beside_main = beside.wait_for_window(L"TMainform");
+    ASSERT_NE(beside_main, nullptr);
+    EXPECT_EQ(beside.answer_message_boxes(1, 3s).size(), 1u);
+    PostMessageW(beside_main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(beside.wait_for_exit(), 0);
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(first.wait_for_exit(), 0);
+    EXPECT_EQ(folder.read("history.dat"), kept);
 }

@@ -9,6 +9,7 @@
 #include "framework/win/application.h"
 #include "framework/win/win_text.h"
 #include "framework/win/window.h"
+#include "framework/win/window_registry.h"
 
 namespace pipetto::win {
 namespace {
@@ -23,8 +24,9 @@ constexpr int small_text = 128;
 
 Control::~Control() {
     // A control whose parent went first has no window left; the handle may even name
-    // another window by now, which the check of its user data tells apart.
+    // another window by now, which the registry tells apart.
     if (hwnd_ && from_hwnd(hwnd_) == this) {
+        window_registry::leave(hwnd_, this);
         if (subclassed_)
             RemoveWindowSubclass(hwnd_, subclass_procedure, subclass_id);
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
@@ -32,10 +34,10 @@ Control::~Control() {
     }
 }
 
-// The control object rides in the window's user data: reading it is cheap, unlike a window
-// property, and the parent asks for it on every WM_CTLCOLOR* of every paint.
+// The parent asks on every WM_CTLCOLOR* of every paint, so the look-up is a hash and one
+// read of the window's user data, not a window property.
 Control* Control::from_hwnd(HWND window) noexcept {
-    return window ? reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)) : nullptr;
+    return window_registry::control_of(window);
 }
 
 void Control::prepare(const Properties& properties) {
@@ -64,6 +66,7 @@ void Control::create(HWND parent, std::string_view text, const Properties& prope
         throw std::runtime_error("CreateWindowEx failed");
     // A window of our own classes stored `this` at WM_NCCREATE; a Windows control gets it here.
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    window_registry::enter(hwnd_, *this);
     configure(properties);
     // Only controls that must see their own messages are subclassed: under Wine every
     // message to a subclassed window costs a look-up.
@@ -221,6 +224,7 @@ LRESULT CALLBACK Control::subclass_procedure(HWND window, UINT message, WPARAM w
     auto* self = reinterpret_cast<Control*>(reference);
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, subclass_procedure, subclass_id);
+        window_registry::leave(window, self);
         self->subclassed_ = false;
         self->hwnd_ = nullptr;
         return DefSubclassProc(window, message, wparam, lparam);
@@ -235,11 +239,15 @@ LRESULT CALLBACK Control::own_class_procedure(HWND window, UINT message, WPARAM 
             static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
         self->hwnd_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        window_registry::enter(window, *self);
     }
-    Control* self = from_hwnd(window);
+    // Only windows of our own control classes come here, each holding its Control in its
+    // user data from WM_NCCREATE on.
+    auto* self = reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
+        window_registry::leave(window, self);
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
         return DefWindowProcW(window, message, wparam, lparam);

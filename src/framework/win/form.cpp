@@ -9,6 +9,7 @@
 #include "framework/win/controls/page_control.h"
 #include "framework/win/graphic_control.h"
 #include "framework/win/win_text.h"
+#include "framework/win/window_registry.h"
 
 namespace pipetto::win {
 namespace {
@@ -20,30 +21,15 @@ DWORD form_ex_style(bool tool_window) {
     return WS_EX_CONTROLPARENT | (tool_window ? WS_EX_TOOLWINDOW : 0);
 }
 
-// The live forms, for the message loops to find the form a key message is meant for.
-std::vector<Form*>& live_forms() {
-    static std::vector<Form*> forms;
-    return forms;
-}
-
 } // namespace
 
-Form::Form() {
-    live_forms().push_back(this);
-}
+Form::Form() = default;
 
-Form::~Form() {
-    // Controls are members of the derived form and are gone by now; the window goes next.
-    std::erase(live_forms(), this);
-}
+// Controls are members of the derived form and are gone by now; the window goes next.
+Form::~Form() = default;
 
 Form* Form::of_window(HWND window) noexcept {
-    if (!window)
-        return nullptr;
-    for (Form* form : live_forms())
-        if (form->hwnd() == window)
-            return form;
-    return nullptr;
+    return dynamic_cast<Form*>(window_registry::window_of(window));
 }
 
 bool Form::dialog_key_message(const MSG& message) {

@@ -57,6 +57,9 @@ struct UnhookHook {
 struct FreeLibraryModule {
     void operator()(HMODULE module) const noexcept { FreeLibrary(module); }
 };
+struct CloseKernelHandle {
+    void operator()(HANDLE object) const noexcept { CloseHandle(object); }
+};
 
 template <typename T> using GdiObject = UniqueHandle<T, DeleteGdiObject>;
 using Bitmap = GdiObject<HBITMAP>;
@@ -69,6 +72,8 @@ using MemoryDC = UniqueHandle<HDC, DeleteMemoryDC>;
 using HookHandle = UniqueHandle<HHOOK, UnhookHook>;
 using CursorHandle = UniqueHandle<HCURSOR, DestroyCursorHandle>;
 using LibraryHandle = UniqueHandle<HMODULE, FreeLibraryModule>;
+// A kernel object: a mutex, a process. Null when there is none.
+using KernelHandle = UniqueHandle<HANDLE, CloseKernelHandle>;
 
 // A device context taken from a window with GetDC or GetWindowDC; it remembers the
 // window it must be released to.

@@ -4,11 +4,13 @@
 
 #include "framework/win/application.h"
 #include "framework/win/control.h"
+#include "framework/win/window_registry.h"
 
 namespace pipetto::win {
 
 Window::~Window() {
     if (hwnd_) {
+        window_registry::leave(hwnd_, this);
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
@@ -54,11 +56,15 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wparam,
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
         self->hwnd_ = window;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        window_registry::enter(window, *self);
     }
+    // Only windows of the classes registered with this procedure come here, and each of
+    // them holds its Window in its user data from WM_NCCREATE on.
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(window, message, wparam, lparam);
     if (message == WM_NCDESTROY) {
+        window_registry::leave(window, self);
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
         try {

@@ -1,0 +1,115 @@
+// Every change to the kept colours is in history.dat within about a second, so a kill,
+// a crash or a power cut loses none of them.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "desktop_user.h"
+#include "keyboard.h"
+#include "pipetto_user.h"
+#include "running_program.h"
+#include "temporary_folder.h"
+
+using namespace pipetto;
+using namespace std::chrono_literals;
+using tests::history_record;
+using tests::RunningProgram;
+using tests::TemporaryFolder;
+
+namespace {
+
+constexpr size_t record_size = 186;
+
+std::string name_in_record(const std::string& history, size_t index) {
+    const size_t at = index * record_size;
+    if (history.size() < at + record_size)
+        return "<none>";
+    return history.substr(at + 1, static_cast<unsigned char>(history[at]));
+}
+
+std::string window_text_of(HWND window) {
+    wchar_t text[256] = {};
+    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return std::string(text, text + wcslen(text));
+}
+
+} // namespace
+
+TEST(KeptColours, AKeptColourARenameADeleteAndAnImportAreOnDiskBeforeAKill) {
+    TemporaryFolder folder;
+    folder.write("history.dat", history_record("first", "$00123456") +
+                                    history_record("second", "$00654321") +
+                                    history_record("third", "$00ABCDEF"));
+    RunningProgram program(folder.path());
+    const HWND main = program.wait_for_window(L"TMainform");
+    ASSERT_NE(main, nullptr);
+    // The Grab page shows the colour under the cursor before anything else is done.
+    const HWND first_field = tests::child_of_class(main, L"Edit", true);
+    ASSERT_TRUE(tests::wait_until([&] { return !window_text_of(first_field).empty(); }, 3s));
+    ASSERT_TRUE(tests::open_history_page(main));
+    const HWND list = tests::child_of_class(main, L"SysListView32");
+    const HWND header = tests::child_of_class(list, L"SysHeader32");
+    RECT header_rect;
+    GetWindowRect(header, &header_rect);
+    const auto row_point = [&](int row) {
+        return POINT{header_rect.left + 30, header_rect.bottom + 7 + row * 16};
+    };
+    const auto history = [&] { return folder.read("history.dat"); };
+
+    // The grab hotkey stops grabbing and keeps the colour under the cursor.
+    tests::press_keys({VK_CONTROL}, 'S');
+    ASSERT_TRUE(tests::wait_until([&] { return history().size() == 4 * record_size; }, 2s))
+        << history().size();
+    EXPECT_EQ(history().substr(0, 3 * record_size), history_record("first", "$00123456") +
+                                                        history_record("second", "$00654321") +
+                                                        history_record("third", "$00ABCDEF"));
+    EXPECT_EQ(history()[3 * record_size + 31], 9) << "a Hex text of 9 characters";
+
+    // A click on the first row, then one more letter at the end of its name.
+    tests::click_at(row_point(0));
+    const HWND item_name = tests::child_of_class(main, L"Edit", true);
+    ASSERT_TRUE(tests::wait_until([&] { return window_text_of(item_name) == "first"; }, 2s))
+        << window_text_of(item_name);
+    RECT edit;
+    GetWindowRect(item_name, &edit);
+    tests::click_at({edit.right - 4, (edit.top + edit.bottom) / 2});
+    ASSERT_TRUE(tests::wait_until([&] { return tests::focus_of(main) == item_name; }, 2s));
+    tests::type_keys({VK_END, 'X'});
+    EXPECT_TRUE(tests::wait_until([&] { return name_in_record(history(), 0) == "firstx"; }, 2s))
+        << name_in_record(history(), 0);
+
+    // The second row deleted from the popup menu: Delete is its third item, below the
+    // separator (38 pixels below the click in Wine's menu).
+    ASSERT_TRUE(tests::open_history_popup(main, row_point(1)));
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 1);
+    tests::click_at({row_point(1).x + 30, row_point(1).y + 38});
+    ASSERT_TRUE(tests::wait_until([&] { return history().size() == 3 * record_size; }, 2s))
+        << history().size();
+    EXPECT_EQ(name_in_record(history(), 1), "third");
+
+    // An import of two colours, one of them listed already.
+    folder.write("more.txt", "Sky=$00FF0000\r\nagain=$00ABCDEF\r\n");
+    const HWND dialog = tests::open_im_export_dialog(program, main);
+    ASSERT_NE(dialog, nullptr);
+    tests::use_file_dialog(program, dialog, L"Import", L"Import", (folder / "more.txt").wstring());
+    ASSERT_TRUE(tests::wait_until([&] { return history().size() == 4 * record_size; }, 2s))
+        << history().size();
+    EXPECT_EQ(name_in_record(history(), 3), "Sky");
+
+    // Killed, as Task Manager or a power cut ends it: nothing is lost.
+    const std::string before_kill = history();
+    std::this_thread::sleep_for(2s);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, program.process_id());
+    ASSERT_NE(process, nullptr);
+    TerminateProcess(process, 1);
+    CloseHandle(process);
+    ASSERT_EQ(program.wait_for_exit(), 1);
+    EXPECT_EQ(history(), before_kill);
+    EXPECT_FALSE(folder.exists("history.dat.tmp"));
+    EXPECT_EQ(name_in_record(history(), 0), "firstx");
+}
