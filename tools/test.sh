@@ -33,4 +33,7 @@ tr -d '\r' <"$BUILD_ROOT/win-tests.log"
 log "the release zip, unpacked and started"
 zip=$(build_package)
 bash "$REPO_ROOT/tests/package/unpacked_zip_test.sh" "$zip" || status=1
+
+log "a minute of random input with a fixed seed"
+MONKEY_ROUND_SECONDS=60 bash "$REPO_ROOT/tools/monkey.sh" 1 1515 || status=1
 exit $status

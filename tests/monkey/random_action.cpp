@@ -28,40 +28,47 @@ struct Combination {
     WORD code;
     Modifiers modifiers;
     const char* name;
+    unsigned weight;
 };
 
 // Pressed more often than chance would: the program's own hotkeys, the clipboard, and the
-// system's keys for closing, the window menu and the context menu.
+// system's keys for the window menu, the context menu and (seldom, as each restarts the
+// program) closing.
 constexpr std::array<Combination, 9> favourite_combinations{{
-    {'S', {.ctrl = true}, "S"},
-    {'A', {.ctrl = true}, "A"},
-    {'C', {.ctrl = true}, "C"},
-    {'V', {.ctrl = true}, "V"},
-    {VK_F4, {.alt = true}, "F4"},
-    {VK_SPACE, {.alt = true}, "Space"},
-    {VK_F10, {.shift = true}, "F10"},
-    {VK_TAB, {.ctrl = true}, "Tab"},
-    {VK_TAB, {.shift = true}, "Tab"},
+    {'S', {.ctrl = true}, "S", 6},
+    {'A', {.ctrl = true}, "A", 4},
+    {'C', {.ctrl = true}, "C", 3},
+    {'V', {.ctrl = true}, "V", 2},
+    {VK_SPACE, {.alt = true}, "Space", 2},
+    {VK_F10, {.shift = true}, "F10", 2},
+    {VK_TAB, {.ctrl = true}, "Tab", 2},
+    {VK_TAB, {.shift = true}, "Tab", 2},
+    {VK_F4, {.alt = true}, "F4", 1},
 }};
 
 enum class Kind { hover, click, double_click, right_click, drag, wheel, key };
 
-unsigned weight_of(WindowKind kind) {
-    switch (kind) {
-    case WindowKind::main:
+// A window disabled behind a modal one is seldom clicked: a user turns to the one in front.
+unsigned weight_of(const ProgramWindow& window) {
+    if (window.kind == WindowKind::file_dialog)
+        return 0; // only ever cancelled, by the round itself
+    if (!IsWindowEnabled(window.hwnd))
+        return 1;
+    switch (window.kind) {
     case WindowKind::im_export:
-    case WindowKind::message_box:
-        return 4;
+        return 8;
     case WindowKind::popup_menu:
         return 6;
+    case WindowKind::main:
+    case WindowKind::message_box:
+        return 4;
     case WindowKind::loupe:
         return 2;
     case WindowKind::other:
-        return 1;
     case WindowKind::file_dialog:
-        return 0; // only ever cancelled, by the round itself
+        return 1;
     }
-    return 0;
+    return 1;
 }
 
 POINT point_in(const RECT& rect, std::uint32_t x, std::uint32_t y) {
@@ -73,6 +80,28 @@ std::string point_text(POINT point) {
     char text[32];
     std::snprintf(text, sizeof text, "(%ld,%ld)", point.x, point.y);
     return text;
+}
+
+// Half the mouse actions aim at one of the window's visible controls, so that small
+// buttons, tabs and list rows are hit as often as a user hits them.
+RECT aimed_area(const ProgramWindow& target, std::uint32_t part) {
+    if (part & 1)
+        return target.rect;
+    std::vector<HWND> controls;
+    EnumChildWindows(
+        target.hwnd,
+        [](HWND child, LPARAM list) -> BOOL {
+            if (IsWindowVisible(child))
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&controls));
+    if (controls.empty())
+        return target.rect;
+    RECT area{};
+    GetWindowRect(controls[(part >> 1) % controls.size()], &area);
+    RECT cut{};
+    return IntersectRect(&cut, &area, &target.rect) ? cut : target.rect;
 }
 
 // A point may be covered by a window that came up since the list was taken: input goes
@@ -108,8 +137,11 @@ std::string press_random_key(const ActionDraw& draw, const ProgramWindow& target
                         .alt = ((draw.modifiers >> 2) & 7) == 0,
                         .shift = ((draw.modifiers >> 5) & 3) == 0};
     if (((draw.modifiers >> 7) & 7) == 0) {
+        std::vector<unsigned> weights;
+        for (const Combination& combination : favourite_combinations)
+            weights.push_back(combination.weight);
         const Combination& combination =
-            favourite_combinations[(draw.modifiers >> 10) % favourite_combinations.size()];
+            favourite_combinations[weighted_pick(draw.modifiers >> 10, weights)];
         code = combination.code;
         name = combination.name;
         modifiers = combination.modifiers;
@@ -135,7 +167,7 @@ std::string press_random_key(const ActionDraw& draw, const ProgramWindow& target
         return text + " skipped: the foreground window is " + describe(foreground);
     const HWND focus = focus_of(foreground);
     press_key(code, modifiers);
-    return text + " to " + describe(foreground) + ", focus " + describe(focus);
+    return text + ": foreground " + describe(foreground) + ", focus " + describe(focus);
 }
 
 } // namespace
@@ -146,7 +178,7 @@ std::string perform_random_action(const ActionDraw& draw, const std::vector<Prog
         return "no window to act on";
     std::vector<unsigned> weights;
     for (const ProgramWindow& window : windows)
-        weights.push_back(weight_of(window.kind));
+        weights.push_back(weight_of(window));
     const ProgramWindow& target = windows[weighted_pick(draw.window, weights)];
     if (target.kind == WindowKind::file_dialog)
         return "no window to act on but a file dialog";
@@ -154,9 +186,10 @@ std::string perform_random_action(const ActionDraw& draw, const std::vector<Prog
     const auto kind = static_cast<Kind>(weighted_pick(draw.kind, {8, 26, 8, 10, 8, 6, 34}));
     const std::string on = " on the " + std::string(kind_name(target.kind));
     if (kind == Kind::key)
-        return press_random_key(draw, target, process_id) + on;
+        return press_random_key(draw, target, process_id) + " (meant for the " +
+               kind_name(target.kind) + ")";
 
-    const POINT point = point_in(target.rect, draw.x, draw.y);
+    const POINT point = point_in(aimed_area(target, draw.part), draw.x, draw.y);
     const std::string at =
         " at " + point_text(point) + on + ", " + describe(WindowFromPoint(point));
     if (!reaches_program(point, process_id))

@@ -12,6 +12,7 @@ namespace pipetto::monkey {
 struct ActionDraw {
     std::uint32_t window;    // which of the open windows
     std::uint32_t kind;      // click, drag, key ...
+    std::uint32_t part;      // the whole window, or one of its controls
     std::uint32_t x, y;      // a point inside the window, as a fraction of 2^32
     std::uint32_t x2, y2;    // the second point of a drag
     std::uint32_t key;       // the key, or the wheel's turn
@@ -23,8 +24,11 @@ class RandomDraws {
     explicit RandomDraws(std::uint32_t seed) : engine_(seed) {}
 
     ActionDraw next() {
-        return {engine_(), engine_(), engine_(), engine_(),
-                engine_(), engine_(), engine_(), engine_()};
+        ActionDraw draw;
+        for (std::uint32_t* value : {&draw.window, &draw.kind, &draw.part, &draw.x, &draw.y,
+                                     &draw.x2, &draw.y2, &draw.key, &draw.modifiers})
+            *value = engine_();
+        return draw;
     }
 
   private:
