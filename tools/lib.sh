@@ -141,6 +141,37 @@ monkey_prefix_is_sealed() {
     ! find "$MONKEY_DRIVE_C" -type l | grep -q .
 }
 
+# The desktop of the random-input rounds: a headless display, the sealed prefix, and the
+# driver and the keepalive in C:\monkey.
+start_monkey_desktop() {
+    start_headless_display
+    prepare_monkey_prefix
+    MONKEY_DIR="$MONKEY_DRIVE_C/monkey"
+    MONKEY_ROUND="$MONKEY_DIR/round"
+    mkdir -p "$MONKEY_DIR"
+    cp "$BUILD_ROOT/win/bin/monkey_driver.exe" "$BUILD_ROOT/win/bin/wine_keepalive.exe" "$MONKEY_DIR/"
+    (cd "$MONKEY_DIR" && exec wine wine_keepalive.exe </dev/null >/dev/null 2>&1) &
+    KEEPALIVE_PID=$!
+}
+
+# A fresh round folder, C:\monkey\round, holding only EXE as pipetto.exe: the round starts
+# as a first start does.
+fresh_monkey_round() {
+    rm -rf "$MONKEY_ROUND"
+    mkdir -p "$MONKEY_ROUND"
+    cp "$1" "$MONKEY_ROUND/pipetto.exe"
+}
+
+# The driver on the round folder for SEED and SECONDS; its report goes to $MONKEY_DIR/round.out
+# (a file: Wine's helpers would hold a pipe open) and the return code is the driver's.
+run_monkey_driver() {
+    local status=0
+    (cd "$MONKEY_DIR" && exec wine monkey_driver.exe "$1" "$2" 'C:\monkey\round') \
+        </dev/null >"$MONKEY_DIR/round.raw" 2>&1 || status=$?
+    tr -d '\r' <"$MONKEY_DIR/round.raw" >"$MONKEY_DIR/round.out"
+    return $status
+}
+
 # A headless X display for the tests; sets DISPLAY and remembers the server for stop_all.
 XVFB_PID=
 start_headless_display() {

@@ -15,15 +15,8 @@ round_seconds=${MONKEY_ROUND_SECONDS:-120}
 
 install_missing_packages
 build_windows pipetto monkey_driver wine_keepalive
-
 trap stop_all EXIT
-start_headless_display
-prepare_monkey_prefix
-mkdir -p "$MONKEY_DRIVE_C/monkey"
-cp "$BUILD_ROOT/win/bin/monkey_driver.exe" "$BUILD_ROOT/win/bin/wine_keepalive.exe" \
-    "$MONKEY_DRIVE_C/monkey/"
-(cd "$MONKEY_DRIVE_C/monkey" && exec wine wine_keepalive.exe </dev/null >/dev/null 2>&1) &
-KEEPALIVE_PID=$!
+start_monkey_desktop
 
 results="$BUILD_ROOT/monkey"
 mkdir -p "$results"
@@ -36,25 +29,19 @@ while [ $SECONDS -lt $end ]; do
     [ $length -lt 10 ] && length=10
     rounds=$((rounds + 1))
     log "round $rounds: seed $seed, $length s"
-    # A fresh folder with only the exe: the round starts as a first start does.
-    folder="$MONKEY_DRIVE_C/monkey/round"
-    rm -rf "$folder"
-    mkdir -p "$folder"
-    cp "$BUILD_ROOT/win/bin/pipetto.exe" "$folder/"
+    fresh_monkey_round "$BUILD_ROOT/win/bin/pipetto.exe"
     status=0
-    (cd "$MONKEY_DRIVE_C/monkey" &&
-        exec wine monkey_driver.exe "$seed" "$length" 'C:\monkey\round') \
-        </dev/null >"$results/round.out" 2>&1 || status=$?
-    tr -d '\r' <"$results/round.out"
-    done_actions=$(sed -n 's/.*[ :] \([0-9]*\) actions, .*/\1/p' "$results/round.out" | head -n1)
+    run_monkey_driver "$seed" "$length" || status=$?
+    cat "$MONKEY_DIR/round.out"
     if [ $status -eq 0 ]; then
+        done_actions=$(sed -n 's/.*: \([0-9]*\) actions, .*/\1/p' "$MONKEY_DIR/round.out")
         actions=$((actions + ${done_actions:-0}))
         clean_seeds+=("$seed")
     else
         failed_seeds+=("$seed")
         rm -rf "$results/failed-$seed"
-        cp -a "$folder" "$results/failed-$seed"
-        cp "$results/round.out" "$results/failed-$seed/"
+        cp -a "$MONKEY_ROUND" "$results/failed-$seed"
+        cp "$MONKEY_DIR/round.out" "$results/failed-$seed/"
         log "round $rounds FAILED with seed $seed (exit $status); replay: tools/monkey.sh $minutes $seed"
     fi
 done

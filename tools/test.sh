@@ -36,4 +36,6 @@ bash "$REPO_ROOT/tests/package/unpacked_zip_test.sh" "$zip" || status=1
 
 log "a minute of random input with a fixed seed"
 MONKEY_ROUND_SECONDS=60 bash "$REPO_ROOT/tools/monkey.sh" 1 1515 || status=1
+log "the random-input driver catches each kind of fault"
+bash "$REPO_ROOT/tests/monkey/driver_faults_test.sh" || status=1
 exit $status

@@ -215,11 +215,13 @@ std::string perform_random_action(const ActionDraw& draw, const std::vector<Prog
         return "drag" + at + " to " + point_text(end);
     }
     case Kind::wheel: {
-        const int notches = static_cast<int>(draw.key % 7) - 3;
+        // One to three notches either way.
+        const int away = static_cast<int>(draw.key % 6) - 3;
+        const int notches = away >= 0 ? away + 1 : away;
         const bool horizontal = (draw.key >> 8) % 5 == 0;
-        turn_wheel_at(point, notches == 0 ? 1 : notches, horizontal);
-        return std::string(horizontal ? "horizontal " : "") + "wheel " +
-               std::to_string(notches == 0 ? 1 : notches) + at;
+        turn_wheel_at(point, notches, horizontal);
+        return std::string(horizontal ? "horizontal " : "") + "wheel " + std::to_string(notches) +
+               at;
     }
     case Kind::key:
         break;
