@@ -31,8 +31,8 @@ int main(int argc, char** argv) {
     monkey::ActionLog log(settings.folder + L"\\actions.log");
     monkey::MonkeyRound round(settings, log);
     const monkey::RoundResult result = round.run();
-    const std::string summary = std::to_string(result.actions) + " actions, pipetto.exe started " +
-                                std::to_string(result.starts) + " times, " +
+    const std::string summary = std::to_string(result.actions) + " actions, " +
+                                std::to_string(result.starts) + " starts of pipetto.exe, " +
                                 std::to_string(monkey::history_colours(settings.folder)) +
                                 " colours in history.dat";
     if (result.fault) {
