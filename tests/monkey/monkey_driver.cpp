@@ -15,6 +15,7 @@
 #include "action_log.h"
 #include "framework/win/win_text.h"
 #include "monkey_round.h"
+#include "program_windows.h"
 #include "saved_files.h"
 
 int main(int argc, char** argv) {
@@ -44,5 +45,10 @@ int main(int argc, char** argv) {
     }
     std::printf("monkey round with seed %lu: %s, no fault\n",
                 static_cast<unsigned long>(settings.seed), summary.c_str());
+    std::string reached = "actions on each window:";
+    for (const auto& [kind, count] : result.actions_on)
+        reached += std::string(" ") + monkey::kind_name(kind) + " " + std::to_string(count) + ",";
+    std::printf("%s %d message boxes shown, %d file dialogs cancelled\n", reached.c_str(),
+                result.message_boxes, result.file_dialogs_cancelled);
     return 0;
 }

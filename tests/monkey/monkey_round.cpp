@@ -91,8 +91,12 @@ std::optional<std::string> MonkeyRound::step() {
     if (!file_dialogs(program_->id()).empty()) {
         cancel_file_dialogs();
     } else {
-        const std::string done =
-            perform_random_action(draw, visible_windows(program_->id()), program_->id());
+        const std::vector<ProgramWindow> windows = visible_windows(program_->id());
+        std::string done = "no window to act on";
+        if (const ProgramWindow* target = choose_window(draw, windows)) {
+            done = perform_random_action(draw, *target, program_->id());
+            ++result_.actions_on[target->kind];
+        }
         ++result_.actions;
         char number[24];
         std::snprintf(number, sizeof number, "#%llu ", result_.actions);
@@ -117,6 +121,7 @@ std::optional<std::string> MonkeyRound::check_answers() {
 void MonkeyRound::cancel_file_dialogs() {
     for (HWND dialog : file_dialogs(program_->id())) {
         log("file dialog cancelled: " + describe(dialog));
+        ++result_.file_dialogs_cancelled;
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
     }
@@ -128,8 +133,10 @@ void MonkeyRound::cancel_file_dialogs() {
 
 void MonkeyRound::note_new_message_boxes() {
     for (const ProgramWindow& window : visible_windows(program_->id()))
-        if (window.kind == WindowKind::message_box && seen_boxes_.insert(window.hwnd).second)
+        if (window.kind == WindowKind::message_box && seen_boxes_.insert(window.hwnd).second) {
             log("message box shown: " + describe(window.hwnd));
+            ++result_.message_boxes;
+        }
 }
 
 std::optional<std::string> MonkeyRound::check_end(DWORD exit_code) {

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -13,6 +14,7 @@
 
 #include "action_log.h"
 #include "pipetto_process.h"
+#include "program_windows.h"
 #include "random_draws.h"
 
 namespace pipetto::monkey {
@@ -27,6 +29,11 @@ struct RoundResult {
     std::optional<std::string> fault;
     unsigned long long actions = 0;
     int starts = 0;
+    // What the actions reached: the count for each kind of window, and the file dialogs
+    // and message boxes that came up.
+    std::map<WindowKind, unsigned long long> actions_on;
+    int file_dialogs_cancelled = 0;
+    int message_boxes = 0;
 };
 
 class MonkeyRound {

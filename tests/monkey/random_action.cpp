@@ -1,7 +1,11 @@
 #include "random_action.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <string_view>
 
 #include "synthetic_input.h"
 
@@ -32,9 +36,9 @@ struct Combination {
 };
 
 // Pressed more often than chance would: the program's own hotkeys, the clipboard, and the
-// system's keys for the window menu, the context menu and (seldom, as each restarts the
-// program) closing.
-constexpr std::array<Combination, 9> favourite_combinations{{
+// system's keys for the window menu, the context menu and the pages. (Alt+F4 comes by
+// chance often enough: each one restarts the program.)
+constexpr std::array<Combination, 8> favourite_combinations{{
     {'S', {.ctrl = true}, "S", 6},
     {'A', {.ctrl = true}, "A", 4},
     {'C', {.ctrl = true}, "C", 3},
@@ -43,7 +47,6 @@ constexpr std::array<Combination, 9> favourite_combinations{{
     {VK_F10, {.shift = true}, "F10", 2},
     {VK_TAB, {.ctrl = true}, "Tab", 2},
     {VK_TAB, {.shift = true}, "Tab", 2},
-    {VK_F4, {.alt = true}, "F4", 1},
 }};
 
 enum class Kind { hover, click, double_click, right_click, drag, wheel, key };
@@ -98,8 +101,19 @@ RECT aimed_area(const ProgramWindow& target, std::uint32_t part) {
         reinterpret_cast<LPARAM>(&controls));
     if (controls.empty())
         return target.rect;
+    const HWND control = controls[(part >> 1) % controls.size()];
     RECT area{};
-    GetWindowRect(controls[(part >> 1) % controls.size()], &area);
+    GetWindowRect(control, &area);
+    // A tab control holds its pages: its tabs are the strip along its top or bottom edge.
+    wchar_t class_name[32] = {};
+    GetClassNameW(control, class_name, 32);
+    if (std::wstring_view(class_name) == WC_TABCONTROLW) {
+        constexpr int tab_height = 20;
+        if (GetWindowLongW(control, GWL_STYLE) & TCS_BOTTOM)
+            area.top = std::max(area.top, area.bottom - tab_height);
+        else
+            area.bottom = std::min(area.bottom, area.top + tab_height);
+    }
     RECT cut{};
     return IntersectRect(&cut, &area, &target.rect) ? cut : target.rect;
 }
@@ -172,17 +186,18 @@ std::string press_random_key(const ActionDraw& draw, const ProgramWindow& target
 
 } // namespace
 
-std::string perform_random_action(const ActionDraw& draw, const std::vector<ProgramWindow>& windows,
-                                  DWORD process_id) {
-    if (windows.empty())
-        return "no window to act on";
+const ProgramWindow* choose_window(const ActionDraw& draw,
+                                   const std::vector<ProgramWindow>& windows) {
     std::vector<unsigned> weights;
     for (const ProgramWindow& window : windows)
         weights.push_back(weight_of(window));
-    const ProgramWindow& target = windows[weighted_pick(draw.window, weights)];
-    if (target.kind == WindowKind::file_dialog)
-        return "no window to act on but a file dialog";
+    if (std::all_of(weights.begin(), weights.end(), [](unsigned weight) { return weight == 0; }))
+        return nullptr;
+    return &windows[weighted_pick(draw.window, weights)];
+}
 
+std::string perform_random_action(const ActionDraw& draw, const ProgramWindow& target,
+                                  DWORD process_id) {
     const auto kind = static_cast<Kind>(weighted_pick(draw.kind, {8, 26, 8, 10, 8, 6, 34}));
     const std::string on = " on the " + std::string(kind_name(target.kind));
     if (kind == Kind::key)

@@ -12,10 +12,15 @@
 
 namespace pipetto::monkey {
 
-// Performs the action the draw describes on one of `windows` (file dialogs are never
-// chosen) and says what was done, for the action log. Input is only sent where it reaches
-// the program's own windows; otherwise the action is skipped and says why.
-std::string perform_random_action(const ActionDraw& draw, const std::vector<ProgramWindow>& windows,
+// The window the draw falls on, each as likely as its kind makes it; never a file dialog
+// (the round only ever cancels those). Null when there is none.
+const ProgramWindow* choose_window(const ActionDraw& draw,
+                                   const std::vector<ProgramWindow>& windows);
+
+// Performs the action the draw describes on the window and says what was done, for the
+// action log. Input is only sent where it reaches the program's own windows; otherwise the
+// action is skipped and says why.
+std::string perform_random_action(const ActionDraw& draw, const ProgramWindow& target,
                                   DWORD process_id);
 
 // How long to wait after the action, from the same draw.
