@@ -74,6 +74,7 @@ wine_environment() {
 
 # Creates the prefix once: Wine's own fonts (Tahoma, MS Sans Serif) copied where Wine
 # looks for them, and unmanaged windows so that DestroyWindow is quick without a window manager.
+# A command given runs then too, for settings of the caller's own.
 prepare_wine_prefix() {
     wine_environment
     wineserver -p </dev/null >/dev/null 2>&1 || true
@@ -84,6 +85,7 @@ prepare_wine_prefix() {
         mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
         cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+        "$@"
         wineserver -w || true
         wineserver -p </dev/null >/dev/null 2>&1 || true
         touch "$WINEPREFIX/.pipetto-ready"
@@ -93,33 +95,27 @@ prepare_wine_prefix() {
     wineboot </dev/null >/dev/null 2>&1 || true
 }
 
-# The prefix of the random-input rounds (tools/monkey.sh), kept apart from the others: Wine
-# reaches no host file from it. The z: drive (the host's root) and every other drive but c:
-# are removed, the links that Wine lays from the user's shell folders into the host's home
-# become plain folders, a crash ends the process at once instead of opening the crash dialog, and the web
-# browser helper is switched off, so that a link clicked at random opens nothing on the host.
-# Programs run in it from $MONKEY_DRIVE_C (copied there, as no host path is reachable).
+# A crash ends the process at once, with the exception code as its exit code, instead of
+# opening Wine's crash dialog.
+switch_off_crash_dialog() {
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        </dev/null >/dev/null 2>&1
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
+        /d false /f </dev/null >/dev/null 2>&1
+}
+
+# The prefix of the random-input rounds (tools/monkey.sh), kept apart from the others, from
+# which Wine reaches no host file: every drive but c: is removed (z: is the host's root), the
+# links that Wine lays from the user's shell folders into the host's home become plain
+# folders, and the web browser helper is switched off, so that a link clicked at random opens
+# nothing on the host. A crash just ends the process. Programs run in it from
+# $MONKEY_DRIVE_C, where they are copied, as no host path is reachable.
 prepare_monkey_prefix() {
     export WINEPREFIX="$BUILD_ROOT/wineprefix-monkey"
-    wine_environment
+    prepare_wine_prefix switch_off_crash_dialog
     export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winebrowser.exe=d"
     MONKEY_DRIVE_C="$WINEPREFIX/drive_c"
-    wineserver -p </dev/null >/dev/null 2>&1 || true
-    if [ ! -f "$WINEPREFIX/.pipetto-ready" ]; then
-        log "creating the Wine prefix $WINEPREFIX"
-        wineboot -i </dev/null >/dev/null 2>&1
-        wineserver -w || true
-        mkdir -p "$MONKEY_DRIVE_C/windows/Fonts"
-        cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$MONKEY_DRIVE_C/windows/Fonts/" 2>/dev/null || true
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-            </dev/null >/dev/null 2>&1
-        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
-            /d false /f </dev/null >/dev/null 2>&1
-        wineserver -w || true
-        touch "$WINEPREFIX/.pipetto-ready"
-    fi
-    # Wine may lay these links again when it updates the prefix, so they are cut every time.
+    # Wine may lay links again when it updates the prefix, so they are cut every time.
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
     local entry
