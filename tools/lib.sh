@@ -5,7 +5,7 @@ REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_ROOT=${PIPETTO_BUILD_ROOT:-$REPO_ROOT/build}
 
 PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth
-          googletest xdotool xclip imagemagick x11-common procps
+          googletest xdotool xclip imagemagick x11-common x11-xserver-utils procps
           clang libclang-rt-14-dev zip unzip)
 
 log() { printf '== %s\n' "$*" >&2; }
@@ -169,12 +169,15 @@ run_monkey_driver() {
 }
 
 # A headless X display for the tests; sets DISPLAY and remembers the server for stop_all.
+# Usage: start_headless_display [screen [Xvfb options...]]   (the screen is 1280x1024x24 unless given)
 XVFB_PID=
 start_headless_display() {
+    local screen=${1:-1280x1024x24}
+    [ $# -gt 0 ] && shift
     local n
     for n in $(seq 90 120); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "$screen" -nolisten tcp "$@" </dev/null >/dev/null 2>&1 &
         XVFB_PID=$!
         for _ in $(seq 50); do
             [ -e "/tmp/.X11-unix/X$n" ] && break
@@ -185,6 +188,29 @@ start_headless_display() {
     done
     log "no free X display number"
     return 1
+}
+
+# A headless display of two monitors side by side, the primary on the right, laid out by
+# tests/e2e/monitor_layout.sh; the tests find that script in PIPETTO_MONITOR_LAYOUT to change
+# the layout while they run. The RandR monitors live only as long as the server: -noreset.
+start_two_monitor_display() {
+    start_headless_display 2048x768x24 -noreset
+    export PIPETTO_MONITOR_LAYOUT="$REPO_ROOT/tests/e2e/monitor_layout.sh"
+    bash "$PIPETTO_MONITOR_LAYOUT" side-by-side
+}
+
+# Has the prefix read the monitors through Xinerama, which shows the RandR monitors of an
+# Xvfb screen; through RandR Wine sees the screen's single output. Wine reads the layout
+# when its server starts, so the server starts again once the setting is made.
+use_xinerama_monitors() {
+    wine_environment
+    [ -f "$WINEPREFIX/.pipetto-xinerama" ] && return 0
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f </dev/null >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
+    wineserver -w || true
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    wineboot </dev/null >/dev/null 2>&1 || true
+    touch "$WINEPREFIX/.pipetto-xinerama"
 }
 
 # Keeps Wine's desktop process alive across the GUI tests, so that each test does not
@@ -203,5 +229,6 @@ stop_all() {
     if [ -n "$KEEPALIVE_PID" ]; then kill "$KEEPALIVE_PID" 2>/dev/null || true; fi
     if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
     if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+    KEEPALIVE_PID= XVFB_PID=
     return 0
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test headless: the portable core natively, the
-# Windows tests and the end-to-end runs of pipetto.exe under Wine in an Xvfb display.
+# Windows tests and the end-to-end runs of pipetto.exe under Wine in an Xvfb display, and
+# last the runs on two monitors in a display and a Wine prefix of their own.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -27,12 +28,25 @@ start_wine_keepalive
 # Wine's helper processes would hold a pipe of ours open, so ctest writes to a file,
 # which is shown afterwards.
 status=0
-(cd "$BUILD_ROOT/win" && ctest --output-on-failure -j"$(nproc)" >"$BUILD_ROOT/win-tests.log" 2>&1) || status=$?
+(cd "$BUILD_ROOT/win" && ctest -LE monitors --output-on-failure -j"$(nproc)" \
+    >"$BUILD_ROOT/win-tests.log" 2>&1) || status=$?
 tr -d '\r' <"$BUILD_ROOT/win-tests.log"
 
 log "the release zip, unpacked and started"
 zip=$(build_package)
 bash "$REPO_ROOT/tests/package/unpacked_zip_test.sh" "$zip" || status=1
+
+log "two monitors under Wine"
+# A display of two monitors, one at negative places, and a prefix of their own.
+stop_all
+export WINEPREFIX="$BUILD_ROOT/wineprefix-monitors"
+start_two_monitor_display
+prepare_wine_prefix
+use_xinerama_monitors
+start_wine_keepalive
+(cd "$BUILD_ROOT/win" && ctest -L monitors --output-on-failure >"$BUILD_ROOT/monitor-tests.log" 2>&1) ||
+    status=1
+tr -d '\r' <"$BUILD_ROOT/monitor-tests.log"
 
 log "the random-input driver catches each kind of fault"
 bash "$REPO_ROOT/tests/monkey/driver_faults_test.sh" || status=1
