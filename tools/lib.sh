@@ -36,10 +36,13 @@ build_fuzzers() {
     cmake --build "$BUILD_ROOT/fuzz" -j"$(nproc)"
 }
 
+# Everything, or only the targets named.
 build_windows() {
     cmake -S "$REPO_ROOT" -B "$BUILD_ROOT/win" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
-    cmake --build "$BUILD_ROOT/win" -j"$(nproc)"
+    local targets=() target
+    for target in "$@"; do targets+=(--target "$target"); done
+    cmake --build "$BUILD_ROOT/win" -j"$(nproc)" "${targets[@]}"
 }
 
 # The version of the project(...) line of CMakeLists.txt.
@@ -71,6 +74,7 @@ wine_environment() {
 
 # Creates the prefix once: Wine's own fonts (Tahoma, MS Sans Serif) copied where Wine
 # looks for them, and unmanaged windows so that DestroyWindow is quick without a window manager.
+# A command given runs then too, for settings of the caller's own.
 prepare_wine_prefix() {
     wine_environment
     wineserver -p </dev/null >/dev/null 2>&1 || true
@@ -81,6 +85,7 @@ prepare_wine_prefix() {
         mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
         cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+        "$@"
         wineserver -w || true
         wineserver -p </dev/null >/dev/null 2>&1 || true
         touch "$WINEPREFIX/.pipetto-ready"
@@ -88,6 +93,79 @@ prepare_wine_prefix() {
     # Starting the boot here, with its output away from our pipes, keeps Wine's helper
     # processes from holding a pipe of ours open.
     wineboot </dev/null >/dev/null 2>&1 || true
+}
+
+# A crash ends the process at once, with the exception code as its exit code, instead of
+# opening Wine's crash dialog.
+switch_off_crash_dialog() {
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        </dev/null >/dev/null 2>&1
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
+        /d false /f </dev/null >/dev/null 2>&1
+}
+
+# The prefix of the random-input rounds (tools/monkey.sh), kept apart from the others, from
+# which Wine reaches no host file: every drive but c: is removed (z: is the host's root), the
+# links that Wine lays from the user's shell folders into the host's home become plain
+# folders, and the web browser helper is switched off, so that a link clicked at random opens
+# nothing on the host. A crash just ends the process. Programs run in it from
+# $MONKEY_DRIVE_C, where they are copied, as no host path is reachable.
+prepare_monkey_prefix() {
+    export WINEPREFIX="$BUILD_ROOT/wineprefix-monkey"
+    prepare_wine_prefix switch_off_crash_dialog
+    export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winebrowser.exe=d"
+    MONKEY_DRIVE_C="$WINEPREFIX/drive_c"
+    # Wine may lay links again when it updates the prefix, so they are cut every time.
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    local entry
+    for entry in "$WINEPREFIX"/dosdevices/*; do
+        [ "$(basename "$entry")" = c: ] || rm -f "$entry"
+    done
+    while IFS= read -r entry; do
+        rm "$entry" && mkdir "$entry"
+    done < <(find "$MONKEY_DRIVE_C" -type l)
+    wineserver -p </dev/null >/dev/null 2>&1 || true
+    wineboot </dev/null >/dev/null 2>&1 || true
+    monkey_prefix_is_sealed || { log "the monkey prefix still reaches the host"; return 1; }
+}
+
+# True when no drive but c: is left and no link leads out of drive c: (Wine lays
+# the serial port links again at each start; they lead to no file).
+monkey_prefix_is_sealed() {
+    [ "$(cd "$WINEPREFIX/dosdevices" && ls -d ?:* 2>/dev/null)" = c: ] || return 1
+    ! find "$MONKEY_DRIVE_C" -type l | grep -q .
+}
+
+# The desktop of the random-input rounds: a headless display, the sealed prefix, and the
+# driver and the keepalive in C:\monkey.
+start_monkey_desktop() {
+    start_headless_display
+    prepare_monkey_prefix
+    MONKEY_DIR="$MONKEY_DRIVE_C/monkey"
+    MONKEY_ROUND="$MONKEY_DIR/round"
+    mkdir -p "$MONKEY_DIR"
+    cp "$BUILD_ROOT/win/bin/monkey_driver.exe" "$BUILD_ROOT/win/bin/wine_keepalive.exe" "$MONKEY_DIR/"
+    (cd "$MONKEY_DIR" && exec wine wine_keepalive.exe </dev/null >/dev/null 2>&1) &
+    KEEPALIVE_PID=$!
+}
+
+# A fresh round folder, C:\monkey\round, holding only EXE as pipetto.exe: the round starts
+# as a first start does.
+fresh_monkey_round() {
+    rm -rf "$MONKEY_ROUND"
+    mkdir -p "$MONKEY_ROUND"
+    cp "$1" "$MONKEY_ROUND/pipetto.exe"
+}
+
+# The driver on the round folder for SEED and SECONDS; its report goes to $MONKEY_DIR/round.out
+# (a file: Wine's helpers would hold a pipe open) and the return code is the driver's.
+run_monkey_driver() {
+    local status=0
+    (cd "$MONKEY_DIR" && exec wine monkey_driver.exe "$1" "$2" 'C:\monkey\round') \
+        </dev/null >"$MONKEY_DIR/round.raw" 2>&1 || status=$?
+    tr -d '\r' <"$MONKEY_DIR/round.raw" >"$MONKEY_DIR/round.out"
+    return $status
 }
 
 # A headless X display for the tests; sets DISPLAY and remembers the server for stop_all.
@@ -145,12 +223,12 @@ start_wine_keepalive() {
     KEEPALIVE_PID=$!
 }
 
-# Each step may find its process gone already (ending the Windows session in a test ends
-# the keepalive), which is no failure.
+# Each step on its own: under set -e a failing one (a keepalive that a session's end has
+# ended already) would leave the others running.
 stop_all() {
-    [ -n "$KEEPALIVE_PID" ] && { kill "$KEEPALIVE_PID" 2>/dev/null || true; }
-    [ -n "${WINEPREFIX:-}" ] && { wineserver -k 2>/dev/null || true; }
-    [ -n "$XVFB_PID" ] && { kill "$XVFB_PID" 2>/dev/null || true; }
+    if [ -n "$KEEPALIVE_PID" ]; then kill "$KEEPALIVE_PID" 2>/dev/null || true; fi
+    if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
+    if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
     KEEPALIVE_PID= XVFB_PID=
     return 0
 }

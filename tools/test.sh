@@ -47,4 +47,9 @@ start_wine_keepalive
 (cd "$BUILD_ROOT/win" && ctest -L monitors --output-on-failure >"$BUILD_ROOT/monitor-tests.log" 2>&1) ||
     status=1
 tr -d '\r' <"$BUILD_ROOT/monitor-tests.log"
+
+log "the random-input driver catches each kind of fault"
+bash "$REPO_ROOT/tests/monkey/driver_faults_test.sh" || status=1
+log "45 s of random input with a fixed seed"
+MONKEY_ROUND_SECONDS=45 bash "$REPO_ROOT/tools/monkey.sh" 0.75 1515 || status=1
 exit $status
