@@ -1,9 +1,12 @@
-// Start-up of pipetto.exe against the minimal window program, in the same Wine session:
-// the time from CreateProcess until the main window is visible, the ratio of the medians,
-// the exe's size and its peak working set. The styled minimal window (pipetto.exe's manifest
-// and common controls) is the second baseline: what the platform alone costs.
+// Start-up of pipetto.exe against its baselines, in the same Wine session, launched in turn
+// round after round: the time from CreateProcess until the main window is visible, the
+// ratios of the medians, the exe's size and its peak working set. The baselines: the
+// minimal window program; the same with pipetto.exe's manifest and common controls (what
+// the platform alone costs); and the floor program, which builds the main window's visible
+// tree with plain Win32 calls (what the window's design costs).
 //
-//   startup_bench.exe <pipetto.exe> <minimal_window.exe> [minimal_styled_window.exe] [runs]
+//   startup_bench.exe <pipetto.exe> <minimal_window.exe> [minimal_styled_window.exe
+//                     [floor_window.exe]] [runs]
 
 #include <windows.h>
 
@@ -83,15 +86,17 @@ double median(std::vector<double> values) {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: startup_bench <pipetto.exe> <minimal_window.exe> "
-                             "[minimal_styled_window.exe] [runs]\n");
+                             "[minimal_styled_window.exe [floor_window.exe]] [runs]\n");
         return 2;
     }
     const std::filesystem::path pipetto = argv[1];
     const std::filesystem::path minimal = argv[2];
     int next = 3;
-    std::filesystem::path styled;
+    std::filesystem::path styled, floor;
     if (argc > next && _wtoi(argv[next]) == 0)
         styled = argv[next++];
+    if (argc > next && _wtoi(argv[next]) == 0)
+        floor = argv[next++];
     const int runs = argc > next ? _wtoi(argv[next]) : 15;
 
     // One start of each first, so that neither pays for Wine's first start alone.
@@ -99,8 +104,10 @@ int wmain(int argc, wchar_t** argv) {
     start_once(minimal, L"MinimalWindow", 0);
     if (!styled.empty())
         start_once(styled, L"MinimalWindow", 0);
+    if (!floor.empty())
+        start_once(floor, L"TMainform", 0);
 
-    std::vector<double> pipetto_times, minimal_times, styled_times;
+    std::vector<double> pipetto_times, minimal_times, styled_times, floor_times;
     SIZE_T peak = 0;
     SIZE_T minimal_peak = 0;
     for (int i = 1; i <= runs; ++i) {
@@ -112,6 +119,8 @@ int wmain(int argc, wchar_t** argv) {
         minimal_peak = std::max(minimal_peak, theirs.peak_working_set);
         if (!styled.empty())
             styled_times.push_back(start_once(styled, L"MinimalWindow", i).milliseconds);
+        if (!floor.empty())
+            floor_times.push_back(start_once(floor, L"TMainform", i).milliseconds);
     }
     const double ours = median(pipetto_times);
     const double theirs = median(minimal_times);
@@ -125,6 +134,12 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("styled minimal window:       %.1f ms (manifest and common controls)\n",
                     platform);
         std::printf("start-up ratio, styled:      %.2f\n", ours / platform);
+    }
+    if (!floor.empty()) {
+        const double design = median(floor_times);
+        std::printf("floor program:               %.1f ms (the main window's visible tree)\n",
+                    design);
+        std::printf("start-up ratio, floor:       %.2f (target <= 1.1)\n", ours / design);
     }
     std::printf("peak working set of pipetto: %.1f MiB\n",
                 static_cast<double>(peak) / (1024 * 1024));

@@ -22,13 +22,17 @@ std::wstring comparable_folder(const std::wstring& folder) {
         }
         full.resize(length);
     }
-    // A short 8.3 name and its long one are the same folder.
-    std::wstring long_form(full.size() + MAX_PATH, L'\0');
-    const DWORD length =
-        GetLongPathNameW(full.c_str(), long_form.data(), static_cast<DWORD>(long_form.size()));
-    if (length > 0 && length < long_form.size()) {
-        long_form.resize(length);
-        full = std::move(long_form);
+    // A short 8.3 name and its long one are the same folder. The short names Windows makes
+    // all hold a "~"; without one there is nothing to look up, and the look-up asks the file
+    // system about every folder of the path.
+    if (full.find(L'~') != std::wstring::npos) {
+        std::wstring long_form(full.size() + MAX_PATH, L'\0');
+        const DWORD length =
+            GetLongPathNameW(full.c_str(), long_form.data(), static_cast<DWORD>(long_form.size()));
+        if (length > 0 && length < long_form.size()) {
+            long_form.resize(length);
+            full = std::move(long_form);
+        }
     }
     if (!full.empty())
         CharUpperBuffW(full.data(), static_cast<DWORD>(full.size()));

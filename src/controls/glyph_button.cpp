@@ -75,8 +75,10 @@ GlyphPixels pixels_of(HBITMAP bitmap) {
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<RGBQUAD> quads(static_cast<size_t>(shape.bmWidth) * shape.bmHeight);
-    win::WindowDC screen(nullptr);
-    if (!GetDIBits(screen.get(), bitmap, 0, shape.bmHeight, quads.data(), &format, DIB_RGB_COLORS))
+    // Any DC tells GetDIBits the format; a memory DC is made without the server, the
+    // screen's is not.
+    const win::MemoryDC dc(CreateCompatibleDC(nullptr));
+    if (!GetDIBits(dc.get(), bitmap, 0, shape.bmHeight, quads.data(), &format, DIB_RGB_COLORS))
         return copy;
     copy.width = shape.bmWidth;
     copy.height = shape.bmHeight;

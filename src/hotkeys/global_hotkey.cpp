@@ -19,16 +19,12 @@ std::string id_text(const void* instance) {
 } // namespace
 
 TGlobalHotKey::TGlobalHotKey()
-    : id_(id_text(this)),
-      window_([this](UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
-          return handle(message, wparam, lparam, result);
-      }) {}
+    : id_(id_text(this)), route_(WM_HOTKEY, id_.get(), [this] { handle(); }) {}
 
 TGlobalHotKey::~TGlobalHotKey() {
     if (hotkey_ != 0)
         SetHotKey(0);
     id_.reset();
-    // The receiving window goes with window_.
 }
 
 void TGlobalHotKey::SetActive(bool active) {
@@ -58,16 +54,13 @@ void TGlobalHotKey::SetHotKey(TShortCut hotkey) {
 void TGlobalHotKey::register_hotkey() {
     if (hotkey_ == 0)
         return;
-    registration_.acquire(window_.hwnd(), id_.get(), hotkey_modifier_flags(hotkey_),
+    registration_.acquire(win::message_window::handle(), id_.get(), hotkey_modifier_flags(hotkey_),
                           shortcut_key(hotkey_));
 }
 
-bool TGlobalHotKey::handle(UINT message, WPARAM, LPARAM, LRESULT& result) {
-    if (message != WM_HOTKEY)
-        return false;
-    result = 0;
+void TGlobalHotKey::handle() {
     if (!OnKeyDown)
-        return true;
+        return;
     std::uint16_t key = shortcut_key(hotkey_);
     try {
         OnKeyDown(*this, key, shortcut_shift(hotkey_));
@@ -76,7 +69,6 @@ bool TGlobalHotKey::handle(UINT message, WPARAM, LPARAM, LRESULT& result) {
     } catch (...) {
         win::report_unknown_exception();
     }
-    return true;
 }
 
 } // namespace pipetto

@@ -1,8 +1,8 @@
 #pragma once
 // A system-wide hotkey: one key combination that raises OnKeyDown inside this program
 // whichever program has the keyboard focus. Each instance registers under an id of its own
-// (a global atom) for a hidden window of its own, so two instances never answer each
-// other's key presses.
+// (a global atom) for the program's shared message window, so two instances never answer
+// each other's key presses.
 
 #include <cstdint>
 #include <functional>
@@ -25,7 +25,7 @@ class TGlobalHotKey {
     TGlobalHotKey();
     TGlobalHotKey(const TGlobalHotKey&) = delete;
     TGlobalHotKey& operator=(const TGlobalHotKey&) = delete;
-    // Releases the combination, then the atom, then the receiving window.
+    // Releases the combination, then the atom.
     ~TGlobalHotKey();
 
     bool Active() const noexcept { return active_; }
@@ -48,13 +48,13 @@ class TGlobalHotKey {
 
   private:
     void register_hotkey();
-    bool handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    void handle();
 
     bool active_ = true;
     GlobalAtom id_;
     TShortCut hotkey_ = 0;
-    win::MessageWindow window_;
     HotKeyRegistration registration_;
+    win::message_window::Route route_;
 };
 
 } // namespace pipetto

@@ -4,6 +4,7 @@
 
 #include "framework/core/errors.h"
 #include "framework/win/form.h"
+#include "framework/win/message_window.h"
 #include "framework/win/win_text.h"
 
 namespace pipetto::win {
@@ -13,8 +14,10 @@ Application* current_application = nullptr;
 constexpr wchar_t owner_class_name[] = L"PipettoApplication";
 
 // The owner window has the taskbar button; activating it hands the focus to the main window,
-// or to the window shown modally.
+// or to the window shown modally. The program's timers and hotkeys post to it too.
 LRESULT CALLBACK owner_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    if (message_window::deliver(message, wparam))
+        return 0;
     if (message == WM_ACTIVATE && LOWORD(wparam) != WA_INACTIVE && current_application) {
         if (HWND front = current_application->front_window(); front && IsWindowVisible(front)) {
             SetActiveWindow(front);

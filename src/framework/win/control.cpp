@@ -14,8 +14,6 @@
 namespace pipetto::win {
 namespace {
 
-constexpr UINT_PTR subclass_id = 0x50495045; // one subclass per control window
-
 // Short texts are converted on the stack: the grab cycle sets five of them ten times a
 // second and must not allocate.
 constexpr int small_text = 128;
@@ -27,8 +25,11 @@ Control::~Control() {
     // another window by now, which the registry tells apart.
     if (hwnd_ && from_hwnd(hwnd_) == this) {
         window_registry::leave(hwnd_, this);
-        if (subclassed_)
-            RemoveWindowSubclass(hwnd_, subclass_procedure, subclass_id);
+        // Whoever subclassed the window after us keeps their procedure; ours finds no
+        // control from now on and hands the messages to the class's own.
+        if (subclassed_ && GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) ==
+                               reinterpret_cast<LONG_PTR>(subclass_procedure))
+            SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_procedure_));
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
@@ -52,27 +53,35 @@ void Control::create(HWND parent, std::string_view text, const Properties& prope
     dpi_ = dpi;
     const WindowKind kind = window_kind(properties);
     DWORD style = kind.style | WS_CHILD;
-    if (!properties.hidden)
+    if (!properties.hidden && !placed_by_parent())
         style |= WS_VISIBLE;
     if (properties.group)
         style |= WS_GROUP;
     colour_ = properties.colour;
     font_colour_ = properties.font_colour;
-    hwnd_ = CreateWindowExW(kind.ex_style, kind.window_class, widen(text).c_str(), style,
-                            scale(bounds96_.left), scale(bounds96_.top), scale(bounds96_.width),
-                            scale(creation_height(bounds96_.height)), parent, nullptr,
-                            GetModuleHandleW(nullptr), this);
+    const RECT place = placed_by_parent()
+                           ? place_in_parent(parent)
+                           : RECT{scale(bounds96_.left), scale(bounds96_.top),
+                                  scale(bounds96_.left) + scale(bounds96_.width),
+                                  scale(bounds96_.top) + scale(creation_height(bounds96_.height))};
+    hwnd_ =
+        CreateWindowExW(kind.ex_style, kind.window_class, widen(text).c_str(), style, place.left,
+                        place.top, place.right - place.left, place.bottom - place.top, parent,
+                        nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         throw std::runtime_error("CreateWindowEx failed");
     // A window of our own classes stored `this` at WM_NCCREATE; a Windows control gets it here.
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    window_registry::enter(hwnd_, *this);
+    if (!own_class_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        window_registry::enter(hwnd_, *this);
+    }
     configure(properties);
-    // Only controls that must see their own messages are subclassed: under Wine every
-    // message to a subclassed window costs a look-up.
+    // Only controls that must see their own messages are subclassed, and by replacing the
+    // window procedure: the common controls' subclassing keeps its data in a window
+    // property, which under Wine costs a round trip to the server on every message.
     if (needs_subclass()) {
-        SetWindowSubclass(hwnd_, subclass_procedure, subclass_id,
-                          reinterpret_cast<DWORD_PTR>(this));
+        original_procedure_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclass_procedure)));
         subclassed_ = true;
     }
 }
@@ -86,8 +95,9 @@ void Control::apply_dpi(UINT dpi) {
 
 void Control::set_font(HFONT font) {
     font_ = font;
+    // A window not on the screen is painted whole when it shows: no repaint to ask for.
     if (hwnd_)
-        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(hwnd_));
 }
 
 void Control::set_text(std::string_view text) {
@@ -149,7 +159,9 @@ void Control::set_font_colour(TColor colour) {
 
 void Control::invalidate(bool erase) {
     // Without a window there is nothing to repaint; a null window would mean the whole screen.
-    if (hwnd_)
+    // A window not on the screen (hidden, or in a hidden window) is painted whole when it
+    // shows; under Wine asking costs a round trip to the server even so.
+    if (hwnd_ && IsWindowVisible(hwnd_))
         InvalidateRect(hwnd_, nullptr, erase);
 }
 
@@ -194,11 +206,16 @@ bool Control::intercept(UINT, WPARAM, LPARAM, LRESULT&) {
 }
 
 LRESULT Control::call_original(UINT message, WPARAM wparam, LPARAM lparam) {
-    return subclassed_ ? DefSubclassProc(hwnd_, message, wparam, lparam)
+    return subclassed_ ? CallWindowProcW(original_procedure_, hwnd_, message, wparam, lparam)
                        : DefWindowProcW(hwnd_, message, wparam, lparam);
 }
 
 LRESULT Control::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
+    // As the tooltip's own subclassing would: it sees the mouse before the control does.
+    if (tooltip_ && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        MSG mouse{hwnd_, message, wparam, lparam, 0, {}};
+        SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&mouse));
+    }
     try {
         LRESULT result = 0;
         // Containers (group boxes, sheets, panels) pass their children's notifications on.
@@ -219,15 +236,20 @@ LRESULT Control::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT CALLBACK Control::subclass_procedure(HWND window, UINT message, WPARAM wparam,
-                                             LPARAM lparam, UINT_PTR,
-                                             DWORD_PTR reference) noexcept {
-    auto* self = reinterpret_cast<Control*>(reference);
+                                             LPARAM lparam) noexcept {
+    Control* self = window_registry::control_of(window);
+    if (!self) {
+        // The control went before its window (see ~Control); we subclass only windows of
+        // Windows' classes, whose own procedure is the class's.
+        const auto original = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
+        return CallWindowProcW(original, window, message, wparam, lparam);
+    }
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, subclass_procedure, subclass_id);
+        const WNDPROC original = self->original_procedure_;
         window_registry::leave(window, self);
         self->subclassed_ = false;
         self->hwnd_ = nullptr;
-        return DefSubclassProc(window, message, wparam, lparam);
+        return CallWindowProcW(original, window, message, wparam, lparam);
     }
     return self->dispatch(message, wparam, lparam);
 }
@@ -238,6 +260,7 @@ LRESULT CALLBACK Control::own_class_procedure(HWND window, UINT message, WPARAM 
         auto* self =
             static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
         self->hwnd_ = window;
+        self->own_class_ = true;
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         window_registry::enter(window, *self);
     }

@@ -145,6 +145,12 @@ class Control {
     // The windowless controls this control's window paints and passes the mouse to.
     GraphicChildren& graphic_children() noexcept { return graphic_children_; }
 
+    // Whether the control's window procedure is ours (a class of our own, or subclassed),
+    // so that it can pass its mouse messages on itself.
+    bool sees_own_messages() const noexcept { return own_class_ || subclassed_; }
+    // The tooltip that shows the control's hint: its mouse messages go there first.
+    void relay_mouse_to(HWND tooltip) noexcept { tooltip_ = tooltip; }
+
   protected:
     struct WindowKind {
         const wchar_t* window_class;
@@ -158,9 +164,12 @@ class Control {
     virtual void configure(const Properties&) {}
     // The creation height; a drop-down list needs room for its list.
     virtual int creation_height(int height) const { return height; }
-    // A control that its parent places (a page's sheet) keeps the place its parent gave
-    // it when the DPI changes: its layout describes no place of its own.
+    // A control that its parent places and shows (a page's sheet) keeps the place its
+    // parent gave it when the DPI changes: its layout describes no place of its own. It
+    // is created hidden, at place_in_parent(), and its parent shows it.
     virtual bool placed_by_parent() const { return false; }
+    // Where a control placed by its parent goes in `parent`, in pixels.
+    virtual RECT place_in_parent(HWND) const { return {}; }
 
     // Copies the control's text, zero-terminated, into `buffer` and returns its length.
     // Asks the window with WM_GETTEXT; a control whose text is its window's own title may
@@ -200,13 +209,16 @@ class Control {
 
   private:
     static LRESULT CALLBACK subclass_procedure(HWND window, UINT message, WPARAM wparam,
-                                               LPARAM lparam, UINT_PTR id,
-                                               DWORD_PTR reference) noexcept;
+                                               LPARAM lparam) noexcept;
     static LRESULT CALLBACK own_class_procedure(HWND window, UINT message, WPARAM wparam,
                                                 LPARAM lparam) noexcept;
     LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam);
     HWND hwnd_ = nullptr;
     bool subclassed_ = false;
+    bool own_class_ = false;
+    // The window procedure the subclass replaced.
+    WNDPROC original_procedure_ = nullptr;
+    HWND tooltip_ = nullptr;
     bool prepared_ = false;
     Bounds96 bounds96_;
     UINT dpi_ = 96;

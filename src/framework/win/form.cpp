@@ -57,14 +57,19 @@ bool Form::dialog_key_message(const MSG& message) {
 void Form::create_form(const FormDescription& description, int left, int top) {
     description_ = description;
     HWND owner = Application::exists() ? Application::current().owner_window() : nullptr;
+    // Made at its size for the system's DPI, which is the window's own unless it opens on
+    // a monitor of another: sized again then.
+    const UINT expected_dpi = GetDpiForSystem();
+    const SIZE outer = outer_size(expected_dpi);
     create_window({description.class_name, 0}, form_ex_style(description.tool_window), form_style(),
-                  widen(description.caption).c_str(), left, top, 100, 100, owner);
+                  widen(description.caption).c_str(), left, top, outer.cx, outer.cy, owner);
     if (!hwnd())
         throw std::runtime_error("CreateWindowEx failed");
     dpi_ = GetDpiForWindow(hwnd());
     if (dpi_ == 0)
         dpi_ = 96;
-    size_to_client();
+    if (dpi_ != expected_dpi)
+        size_to_client();
     // The hints' tooltip has no owner: under Wine an owned popup keeps its owner out of the
     // topmost band. The tooltip control raises itself when it shows.
     tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -73,12 +78,17 @@ void Form::create_form(const FormDescription& description, int left, int top) {
     SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
 }
 
-void Form::size_to_client() {
-    RECT outer{0, 0, MulDiv(description_.client_width96, static_cast<int>(dpi_), 96),
-               MulDiv(description_.client_height96, static_cast<int>(dpi_), 96)};
+SIZE Form::outer_size(UINT dpi) const {
+    RECT outer{0, 0, MulDiv(description_.client_width96, static_cast<int>(dpi), 96),
+               MulDiv(description_.client_height96, static_cast<int>(dpi), 96)};
     AdjustWindowRectExForDpi(&outer, form_style(), FALSE, form_ex_style(description_.tool_window),
-                             dpi_);
-    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                             dpi);
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void Form::size_to_client() {
+    const SIZE outer = outer_size(dpi_);
+    SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -109,7 +119,14 @@ void Form::add_control(std::string_view name, Control& control, std::string_view
     if (std::wstring hint = widen(control.hint_text(properties)); !hint.empty() && control.hwnd()) {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        // A control whose messages we see passes its mouse on itself; the tooltip's own
+        // subclassing would keep its data in a window property, one more server round
+        // trip under Wine for every message to the control.
+        tool.uFlags = TTF_IDISHWND;
+        if (control.sees_own_messages())
+            control.relay_mouse_to(tooltip_.get());
+        else
+            tool.uFlags |= TTF_SUBCLASS;
         tool.hwnd = hwnd();
         tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
         tool.lpszText = hint.data();
@@ -203,6 +220,11 @@ int Form::outer_width() const {
 }
 
 void Form::set_position(int left, int top) {
+    // A move costs a round trip to the server under Wine even to the same place.
+    RECT outer;
+    GetWindowRect(hwnd(), &outer);
+    if (outer.left == left && outer.top == top)
+        return;
     SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -214,6 +236,10 @@ bool Form::always_on_top() const {
 
 void Form::set_always_on_top(bool on_top) {
     wants_on_top_ = on_top;
+    // A hidden window takes its place in the z-order when it shows (see show()); under
+    // Wine a z-order change costs about a millisecond even for a window not on the screen.
+    if (!visible())
+        return;
     SetWindowPos(hwnd(), on_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

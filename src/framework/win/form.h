@@ -109,6 +109,8 @@ class Form : public Window {
 
   private:
     void apply_dpi(UINT dpi);
+    // The window's outer size for its client size at `dpi`.
+    SIZE outer_size(UINT dpi) const;
     void size_to_client();
     const FontSpec& font_of(std::string_view name) const;
     HWND hwnd_of(std::string_view name) const;

@@ -104,8 +104,10 @@ RECT GraphicControl::bounds_in_parent() const noexcept {
 }
 
 void GraphicControl::invalidate(bool erase) {
-    if (!parent_)
-        return; // not placed yet: a null window would mean the whole screen
+    // Not placed yet: a null window would mean the whole screen. A parent not on the
+    // screen is painted whole when it shows.
+    if (!parent_ || !IsWindowVisible(parent_))
+        return;
     const RECT area = bounds_in_parent();
     InvalidateRect(parent_, &area, erase);
 }

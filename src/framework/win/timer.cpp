@@ -4,20 +4,15 @@
 #include "framework/win/application.h"
 
 namespace pipetto::win {
-namespace {
-constexpr UINT_PTR timer_id = 1;
-}
 
 Timer::Timer(std::uint32_t interval)
-    : interval_(interval),
-      window_([this](UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
-          return handle(message, wparam, lparam, result);
-      }) {}
+    : interval_(interval), id_(message_window::new_timer_id()),
+      route_(WM_TIMER, id_, [this] { handle(); }) {}
 
 Timer::~Timer() {
     enabled_ = false;
-    if (window_.hwnd())
-        KillTimer(window_.hwnd(), timer_id);
+    if (const HWND window = message_window::handle(); window && running_)
+        KillTimer(window, id_);
 }
 
 void Timer::SetEnabled(bool enabled) {
@@ -40,14 +35,19 @@ void Timer::SetOnTimer(std::function<void()> on_timer) {
 }
 
 void Timer::restart() {
-    // KillTimer(nullptr, 1) would stop a thread timer of someone else's.
-    if (window_.hwnd())
-        KillTimer(window_.hwnd(), timer_id);
-    if (interval_ != 0 && enabled_ && on_timer_)
-        // Without the hidden window, SetTimer would start a thread timer whose ticks reach
-        // no one and that KillTimer here could never stop: that is a refusal too.
-        if (!window_.hwnd() || SetTimer(window_.hwnd(), timer_id, interval_, nullptr) == 0)
+    const HWND window = message_window::handle();
+    // KillTimer(nullptr, id) would stop a thread timer of someone else's. A timer that
+    // never started needs no stopping: under Wine each call is a round trip to the server.
+    if (window && running_)
+        KillTimer(window, id_);
+    running_ = false;
+    if (interval_ != 0 && enabled_ && on_timer_) {
+        // Without the window, SetTimer would start a thread timer whose ticks reach no one
+        // and that KillTimer here could never stop: that is a refusal too.
+        if (!window || SetTimer(window, id_, interval_, nullptr) == 0)
             throw Exception("Nicht genügend Timer verfügbar");
+        running_ = true;
+    }
 }
 
 void Timer::tick() {
@@ -55,16 +55,13 @@ void Timer::tick() {
         on_timer_();
 }
 
-bool Timer::handle(UINT message, WPARAM, LPARAM, LRESULT& result) {
-    if (message != WM_TIMER)
-        return false;
+void Timer::handle() {
     // A tick that takes longer than the interval doesn't pile up ticks: Windows keeps at
     // most one WM_TIMER pending. Nor do ticks nest: the error display's message box (or any
     // other modal loop inside a tick) dispatches WM_TIMER, and a tick that failed every time
     // would otherwise stack a new box over the old one ten times a second.
-    result = 0;
     if (ticking_)
-        return true;
+        return;
     ticking_ = true;
     try {
         tick();
@@ -74,7 +71,6 @@ bool Timer::handle(UINT message, WPARAM, LPARAM, LRESULT& result) {
         report_unknown_exception();
     }
     ticking_ = false;
-    return true;
 }
 
 } // namespace pipetto::win

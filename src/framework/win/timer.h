@@ -1,6 +1,6 @@
 #pragma once
-// A timer component with a hidden window of its own that receives the timer messages.
-// Ticks run on the user-interface thread, between other messages.
+// A timer component: its timer messages come to the program's shared message window under
+// an id of its own. Ticks run on the user-interface thread, between other messages.
 
 #include <cstdint>
 #include <functional>
@@ -26,7 +26,8 @@ class Timer {
     // Setting the tick event always restarts the timer.
     void SetOnTimer(std::function<void()> on_timer);
 
-    HWND window() const noexcept { return window_.hwnd(); }
+    // The window that receives the ticks.
+    HWND window() const { return message_window::handle(); }
 
   protected:
     // Called on every tick; calls OnTimer. An exception is shown by the error display and
@@ -35,13 +36,15 @@ class Timer {
 
   private:
     void restart();
-    bool handle(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    void handle();
 
     std::uint32_t interval_;
     std::function<void()> on_timer_;
     bool enabled_ = true;
     bool ticking_ = false;
-    MessageWindow window_;
+    bool running_ = false; // SetTimer succeeded and no KillTimer followed
+    UINT_PTR id_;
+    message_window::Route route_;
 };
 
 } // namespace pipetto::win

@@ -18,7 +18,8 @@ Control::WindowKind PageControl::window_kind(const Properties&) const {
 
 void PageControl::add_page(TabSheet& sheet, std::string_view caption) {
     // Tabs as wide as their captions: four of them share the control's width.
-    SendMessageW(hwnd(), TCM_SETMINTABWIDTH, 0, 0);
+    if (sheets_.empty())
+        SendMessageW(hwnd(), TCM_SETMINTABWIDTH, 0, 0);
     std::wstring text = widen(caption);
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -53,25 +54,41 @@ void PageControl::apply_dpi(UINT dpi) {
     place_sheets();
 }
 
-// Every sheet covers the tab control's display area, the client area less the tabs.
-void PageControl::place_sheets() {
+RECT PageControl::display_area(HWND page_control) {
     RECT display;
-    GetClientRect(hwnd(), &display);
-    SendMessageW(hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    for (TabSheet* sheet : sheets_)
-        MoveWindow(sheet->hwnd(), display.left, display.top, display.right - display.left,
-                   display.bottom - display.top, TRUE);
+    GetClientRect(page_control, &display);
+    SendMessageW(page_control, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    return display;
 }
 
+// Every sheet covers the tab control's display area. A sheet that lies there already is
+// left alone: a move costs a round trip to the server under Wine, even to the same place.
+void PageControl::place_sheets() {
+    const RECT display = display_area(hwnd());
+    for (TabSheet* sheet : sheets_) {
+        RECT now;
+        GetWindowRect(sheet->hwnd(), &now);
+        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&now), 2);
+        if (!EqualRect(&now, &display))
+            MoveWindow(sheet->hwnd(), display.left, display.top, display.right - display.left,
+                       display.bottom - display.top, TRUE);
+    }
+}
+
+// Only the sheets whose visibility changes are told.
 void PageControl::show_active_sheet() {
+    const auto shown = [](const TabSheet& sheet) {
+        return (GetWindowLongPtrW(sheet.hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
+    };
     const int active = active_page_index();
     for (size_t i = 0; i < sheets_.size(); ++i)
-        if (static_cast<int>(i) != active)
+        if (static_cast<int>(i) != active && shown(*sheets_[i]))
             ShowWindow(sheets_[i]->hwnd(), SW_HIDE);
     if (active >= 0 && active < page_count()) {
         TabSheet& sheet = *sheets_[static_cast<size_t>(active)];
         sheet.build_contents();
-        ShowWindow(sheet.hwnd(), SW_SHOW);
+        if (!shown(sheet))
+            ShowWindow(sheet.hwnd(), SW_SHOW);
     }
 }
 
@@ -83,6 +100,10 @@ bool PageControl::handle_notification(UINT message, WPARAM wparam, LPARAM lparam
         return true;
     }
     return Control::handle_notification(message, wparam, lparam, result);
+}
+
+RECT TabSheet::place_in_parent(HWND page_control) const {
+    return PageControl::display_area(page_control);
 }
 
 void TabSheet::build_contents() {

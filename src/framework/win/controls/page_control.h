@@ -26,6 +26,9 @@ class PageControl : public Control {
     bool handle_notification(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
   private:
+    friend class TabSheet;
+    // The client area less the tabs, where every sheet lies.
+    static RECT display_area(HWND page_control);
     void place_sheets();
     void show_active_sheet();
     std::vector<TabSheet*> sheets_;
@@ -44,8 +47,10 @@ class TabSheet : public Control {
   protected:
     WindowKind window_kind(const Properties& properties) const override;
     bool intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
-    // The page control lays it over its display area, at every DPI.
+    // The page control lays it over its display area, at every DPI, and shows it when
+    // its page is the active one.
     bool placed_by_parent() const override { return true; }
+    RECT place_in_parent(HWND page_control) const override;
 
   private:
     std::function<void()> pending_build_;
