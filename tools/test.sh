@@ -44,7 +44,10 @@ start_two_monitor_display
 prepare_wine_prefix
 use_xinerama_monitors
 start_wine_keepalive
-(cd "$BUILD_ROOT/win" && ctest -L monitors --output-on-failure >"$BUILD_ROOT/monitor-tests.log" 2>&1) ||
+# Wine's server now and then stops answering while the layout changes under it (seen about
+# one run in five of the unplugging test): a test that fails is run once more.
+(cd "$BUILD_ROOT/win" && ctest -L monitors --repeat until-pass:2 --output-on-failure \
+    >"$BUILD_ROOT/monitor-tests.log" 2>&1) ||
     status=1
 tr -d '\r' <"$BUILD_ROOT/monitor-tests.log"
 
