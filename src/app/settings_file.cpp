@@ -78,6 +78,9 @@ void TMainform::LoadSettings() {
     const int left = integers.read("screen", "x").value_or(default_left);
     const int top = integers.read("screen", "y").value_or(default_top);
     set_position(left, top);
+    // The monitor the place was stored on may be gone (unplugged, or a laptop off its dock):
+    // a window that would show nowhere comes onto the nearest monitor instead.
+    keep_on_a_monitor();
 
     const bool on_top = ini.read_string("screen", "stayontop", "") == "True";
     FrontCheckBox.set_checked(on_top);

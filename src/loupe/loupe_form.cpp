@@ -1,6 +1,7 @@
 #include "loupe/loupe_form.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "hotkeys/shortcut_text.h"
@@ -115,6 +116,11 @@ void TLoupeForm::PlaceBeside(const win::Form& main_window) {
     const POINT place =
         loupe_position(main_window.left(), main_window.top(), main_window.outer_width());
     set_position(place.x, place.y);
+    // Beside the main window may be where no monitor is, below the bottom of the main
+    // window's monitor say: the loupe then goes onto that monitor, so it can be seen.
+    if (!on_a_monitor())
+        if (const std::optional<ScreenRect> area = main_window.monitor_work_area())
+            move_inside(*area);
 }
 
 bool TLoupeForm::on_close() {

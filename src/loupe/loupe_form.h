@@ -32,7 +32,7 @@ class TLoupeForm : public win::Form {
 
     // Takes the hotkey and the label's text from an entry of the hotkey list.
     void UseHotKeyEntry(std::string_view entry_text);
-    // Style and place beside the main window (shown or not).
+    // Style and place beside the main window (shown or not), always on a monitor.
     void PlaceBeside(const win::Form& main_window);
 
     win::Panel LoupeLabel;

@@ -290,3 +290,42 @@ TEST_F(History, AFullHistoryTakesNoMoreColoursAndSaysSoOnce) {
     EXPECT_TRUE(form->AddToHistory());
     EXPECT_EQ(form->HistoryList.sub_item(4999), "$00FFFFFF");
 }
+
+TEST_F(History, EachChangeIsOnDiskHalfASecondLaterAndAWriteThatFailsIsToldOnce) {
+    using namespace std::chrono_literals;
+    folder.write("history.dat", record("a", clRed));
+    start();
+    const auto on_disk = [&] { return folder.read("history.dat"); };
+
+    // A kept colour and a rename right after it are written together, half a second later.
+    stop_grabbing_on(*form, clLime);
+    ASSERT_TRUE(form->AddToHistory());
+    click_row(*form, 0);
+    form->ItemName.set_text("renamed");
+    EXPECT_EQ(on_disk(), record("a", clRed));
+    ASSERT_TRUE(tests::pump_until([&] { return on_disk().size() == 2 * record_size; }, 1500ms));
+    EXPECT_EQ(on_disk().substr(0, record_size), record("renamed", clRed));
+    EXPECT_FALSE(form->history_write_pending());
+
+    // While history.dat can't be replaced, the first failing write says why; the next
+    // change says nothing more, and history.dat stays as it was.
+    std::filesystem::create_directory(folder / "history.dat.tmp");
+    const std::string before = on_disk();
+    {
+        MessageBoxWatcher boxes;
+        form->HistoryList.select_row(1);
+        form->Lschen1Click();
+        tests::pump_messages(800ms);
+        form->Alleentfernen1Click();
+        tests::pump_messages(800ms);
+        EXPECT_EQ(boxes.texts(), (std::vector<std::string>{"Dateizugriff verweigert."}));
+    }
+    EXPECT_EQ(on_disk(), before);
+
+    // Once it can be written again, the next change takes everything along.
+    std::filesystem::remove(folder / "history.dat.tmp");
+    stop_grabbing_on(*form, clNavy);
+    ASSERT_TRUE(form->AddToHistory());
+    ASSERT_TRUE(tests::pump_until([&] { return on_disk().size() == record_size; }, 1500ms));
+    EXPECT_EQ(on_disk().substr(record_size - 155), record("", clNavy).substr(record_size - 155));
+}

@@ -94,6 +94,20 @@ TEST_F(Loupe, IsAHiddenToolWindowWithItsLabelAndOpensBesideTheMainWindow) {
     EXPECT_TRUE(loupe.visible());
 }
 
+TEST_F(Loupe, BesideAMainWindowLowOnTheScreenItOpensWhollyOnTheScreenInstead) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    // 103 pixels below the main window's top is below the screen's bottom.
+    main.set_position(300, work.bottom - 60);
+    main.show();
+    main.LoupeBtnClick();
+    ASSERT_TRUE(loupe.visible());
+    RECT outer;
+    GetWindowRect(loupe.hwnd(), &outer);
+    EXPECT_EQ(outer.left, 160);
+    EXPECT_EQ(outer.bottom, work.bottom);
+}
+
 TEST_F(Loupe, MagnifiesTheSquareAroundTheCursorAndDrawsTheCrossWhileTheBoxIsChecked) {
     tests::SolidWindow left(blue, 500, 400), right(grey, 560, 400);
     ASSERT_TRUE(left.on_screen() && right.on_screen());

@@ -63,6 +63,25 @@ TEST(SettingsFile, StoredChoicesAreAppliedAndWrittenBackUnchanged) {
     EXPECT_EQ(folder.read("config.ini"), stored);
 }
 
+TEST(SettingsFile, APlaceOffTheScreenOpensWhollyOnItAndThePlaceShownIsWritten) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    TemporaryFolder folder;
+    folder.write("config.ini", "[screen]\r\nx=5000\r\ny=-3000\r\nstayontop=False\r\n"
+                               "[loupe]\r\ncursor=False\r\n[hotkey]\r\ngrab=5\r\nloupe=54\r\n");
+    TMainform form(folder.path(), false);
+    RECT outer;
+    GetWindowRect(form.hwnd(), &outer);
+    EXPECT_EQ(outer.right, work.right);
+    EXPECT_EQ(outer.top, work.top);
+
+    ASSERT_TRUE(close(form));
+    EXPECT_EQ(folder.read("config.ini"),
+              "[screen]\r\nx=" + std::to_string(outer.left) + "\r\ny=" + std::to_string(outer.top) +
+                  "\r\nstayontop=False\r\n[loupe]\r\ncursor=False\r\n[hotkey]\r\ngrab=5\r\n"
+                  "loupe=54\r\n");
+}
+
 TEST(SettingsFile, ChoicesRoundTripWithoutTheSettingsPageWhoseControlsShowThemOnceOpened) {
     TemporaryFolder folder;
     const std::string stored = "[screen]\r\nx=40\r\ny=60\r\nstayontop=False\r\n"

@@ -107,6 +107,10 @@ int Application::run() {
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
+        // The system's own modal loops (moving the window, its menu) may take the WM_QUIT that
+        // the main window's end posted for themselves: a main window that is gone ends it too.
+        if (main_window_ && !IsWindow(main_window_))
+            return 0;
     }
     return static_cast<int>(message.wParam);
 }

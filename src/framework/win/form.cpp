@@ -302,6 +302,11 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         if (quits_application)
             PostQuitMessage(0);
         return 0;
+    case WM_DISPLAYCHANGE:
+        // A monitor unplugged or moved may have left the window where no monitor is.
+        if (visible())
+            keep_on_a_monitor();
+        return Window::handle_message(message, wparam, lparam);
     case WM_DPICHANGED: {
         const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
         apply_dpi(HIWORD(wparam));

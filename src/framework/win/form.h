@@ -4,11 +4,13 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "framework/core/monitor_placement.h"
 #include "framework/win/control.h"
 #include "framework/win/fonts.h"
 #include "framework/win/graphic_children.h"
@@ -51,6 +53,15 @@ class Form : public Window {
 
     // Moves the window just enough to lie wholly in the work area of its monitor.
     void keep_inside_work_area();
+    // The window shows on some monitor, even in part.
+    bool on_a_monitor() const;
+    // A window that lies where no monitor is goes wholly onto the nearest one; a window
+    // that shows anywhere stays exactly where it is.
+    void keep_on_a_monitor();
+    // The work area of the monitor the window lies on, or nearest to.
+    std::optional<ScreenRect> monitor_work_area() const;
+    // Moves the window just enough to lie wholly inside `area`.
+    void move_inside(const ScreenRect& area);
 
     std::string caption() const;
     void set_caption(std::string_view caption);
@@ -59,6 +70,7 @@ class Form : public Window {
     int left() const;
     int top() const;
     int outer_width() const;
+    ScreenRect outer_rect() const;
     void set_position(int left, int top);
 
     // The window's always-on-top style; a hidden window reports the style it gets when shown.

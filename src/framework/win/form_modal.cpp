@@ -90,23 +90,4 @@ void Form::show_modal() {
         SetActiveWindow(previously_active);
 }
 
-void Form::keep_inside_work_area() {
-    RECT outer;
-    GetWindowRect(hwnd(), &outer);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoW(MonitorFromRect(&outer, MONITOR_DEFAULTTONEAREST), &monitor))
-        return;
-    const RECT& area = monitor.rcWork;
-    int left = outer.left, top = outer.top;
-    if (outer.right > area.right)
-        left -= outer.right - area.right;
-    if (outer.bottom > area.bottom)
-        top -= outer.bottom - area.bottom;
-    left = left < area.left ? area.left : left;
-    top = top < area.top ? area.top : top;
-    if (left != outer.left || top != outer.top)
-        set_position(left, top);
-}
-
 } // namespace pipetto::win
