@@ -63,15 +63,25 @@ void TMainform::BringToFront() {
         SetForegroundWindow(popup);
 }
 
-// The first colour comes with the window's first paint instead of the sampler's first
-// tick, which is due 100 ms after the sampler started and comes after the paints. Over the
-// window itself the screen holds its picture only once it is painted: then it paints first.
+// The first colour is in the fields when the window first paints, instead of coming with
+// the sampler's first tick, 100 ms after the sampler started. Where the window is about to
+// show, the screen holds its picture only once it is painted: a cursor there is read after
+// the first paint.
+bool TMainform::CursorOverOwnWindow() const {
+    RECT place{};
+    GetWindowRect(hwnd(), &place);
+    return PtInRect(&place, ColorPicker.CursorPosition()) != FALSE;
+}
+
+void TMainform::before_first_show() {
+    if (ColorPicker.Enabled() && !CursorOverOwnWindow())
+        ColorPickerIdle();
+}
+
 void TMainform::on_first_show() {
-    if (!ColorPicker.Enabled())
+    if (!ColorPicker.Enabled() || !CursorOverOwnWindow())
         return;
-    const HWND under_cursor = WindowFromPoint(ColorPicker.CursorPosition());
-    if (under_cursor && GetAncestor(under_cursor, GA_ROOT) == hwnd())
-        RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     ColorPickerIdle();
 }
 

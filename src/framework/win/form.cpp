@@ -189,6 +189,8 @@ void Form::apply_dpi(UINT dpi) {
 }
 
 void Form::show() {
+    if (!shown_once_)
+        before_first_show();
     // Shown and placed in the z-order in one step: Windows may not keep the topmost state
     // of a window that wasn't shown yet.
     SetWindowPos(hwnd(), wants_on_top_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

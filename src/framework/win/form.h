@@ -104,6 +104,9 @@ class Form : public Window {
     // Runs once, when the message loop starts after the window first showed, just before
     // its first paint. What the user need not see at once waits for this.
     virtual void on_first_show() {}
+    // Runs once, just before the window first shows: what its first paint should show
+    // already is set here.
+    virtual void before_first_show() {}
 
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
