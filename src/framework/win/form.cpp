@@ -275,6 +275,9 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case first_show_message:
         on_first_show();
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PostMessageW(hwnd(), attach_hints_message, 0, 0);
+        return 0;
+    case attach_hints_message:
         attach_hints();
         return 0;
     case WM_PAINT: {

@@ -140,6 +140,9 @@ class Form : public Window {
     // The framework's own message to a form (WM_USER is the window class's range): posted
     // when the window first shows.
     static constexpr UINT first_show_message = WM_USER + 0x100;
+    // Posted after the first paint: the hints come once whatever waited for that paint (a
+    // program asking for the window's texts) has had its answer.
+    static constexpr UINT attach_hints_message = WM_USER + 0x101;
     bool shown_once_ = false;
     bool wants_on_top_ = false;
     bool modal_ = false;
