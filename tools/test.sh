@@ -44,8 +44,9 @@ start_two_monitor_display
 prepare_wine_prefix
 use_xinerama_monitors
 start_wine_keepalive
-# Wine's server now and then stops answering while the layout changes under it (seen about
-# one run in five of the unplugging test): a test that fails is run once more.
+# Wine's server is known to crash when a window goes while the cursor lies where no monitor
+# is; the tests keep the cursor on the primary, and a test that fails anyway is run once
+# more, on the layout it starts from.
 (cd "$BUILD_ROOT/win" && ctest -L monitors --repeat until-pass:2 --output-on-failure \
     >"$BUILD_ROOT/monitor-tests.log" 2>&1) ||
     status=1

@@ -63,6 +63,28 @@ void TMainform::BringToFront() {
         SetForegroundWindow(popup);
 }
 
+// The first colour is in the fields when the window first paints, instead of coming with
+// the sampler's first tick, 100 ms after the sampler started. Where the window is about to
+// show, the screen holds its picture only once it is painted: a cursor there is read after
+// the first paint.
+bool TMainform::CursorOverOwnWindow() const {
+    RECT place{};
+    GetWindowRect(hwnd(), &place);
+    return PtInRect(&place, ColorPicker.CursorPosition()) != FALSE;
+}
+
+void TMainform::before_first_show() {
+    if (ColorPicker.Enabled() && !CursorOverOwnWindow())
+        ColorPickerIdle();
+}
+
+void TMainform::on_first_show() {
+    if (!ColorPicker.Enabled() || !CursorOverOwnWindow())
+        return;
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ColorPickerIdle();
+}
+
 void TMainform::FormDestroy() {
     mouse_filter_.reset();
     // No tick may reach the controls once their windows are gone.

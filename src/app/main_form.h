@@ -152,6 +152,8 @@ class TMainform : public win::Form {
   protected:
     bool on_close() override { return FormClose(); }
     void on_destroy() override { FormDestroy(); }
+    void before_first_show() override;
+    void on_first_show() override;
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   private:
@@ -169,6 +171,8 @@ class TMainform : public win::Form {
     void SessionEnding();
     // A second start of Pipetto in this folder asks this window to the front.
     void BringToFront();
+    // The cursor lies where this window is, or is about to show.
+    bool CursorOverOwnWindow() const;
     void fill_history_list();
     // History copies: false, after telling the user, when there is no colour to copy.
     bool history_colour_ready();

@@ -31,10 +31,30 @@ std::string monitor_layout_script() {
     return script ? script : "";
 }
 
+// Puts the cursor at `place` and waits, a second at most, until it stays there. Wine's X11
+// driver may still hold the pointer's motion to the place it had before and hand it to the
+// server after the move, which puts the cursor back there. (Once a monitor has gone, Wine's
+// processes may disagree where the pointer is and it never stays: the wait gives up.)
+void move_cursor_to_stay(POINT place) {
+    int still = 0;
+    for (int tries = 0; tries < 20 && still < 4; ++tries) {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x == place.x && now.y == place.y) {
+            ++still;
+        } else {
+            still = 0;
+            SetCursorPos(place.x, place.y);
+        }
+        Sleep(50);
+    }
+}
+
 bool change_monitor_layout(const std::string& layout) {
     // Windows brings the cursor onto a monitor that stays; Wine leaves it where it was, and
-    // its server then fails as soon as a window goes. The primary stays in every layout.
-    SetCursorPos(512, 384);
+    // its server crashes as soon as a window goes while the cursor lies where no monitor
+    // is. The primary stays in every layout.
+    move_cursor_to_stay({512, 384});
     if (run_on_host({"/bin/bash", monitor_layout_script(), layout}) != 0)
         return false;
     std::wstring command = L"\"" APPLY_DISPLAY_SETTINGS_EXE L"\"";

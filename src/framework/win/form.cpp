@@ -70,12 +70,6 @@ void Form::create_form(const FormDescription& description, int left, int top) {
         dpi_ = 96;
     if (dpi_ != expected_dpi)
         size_to_client();
-    // The hints' tooltip has no owner: under Wine an owned popup keeps its owner out of the
-    // topmost band. The tooltip control raises itself when it shows.
-    tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
-    SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
 }
 
 SIZE Form::outer_size(UINT dpi) const {
@@ -117,21 +111,42 @@ void Form::add_control(std::string_view name, Control& control, std::string_view
 
     // Tooltips attach to windows: only windowed controls (the buttons) carry hints.
     if (std::wstring hint = widen(control.hint_text(properties)); !hint.empty() && control.hwnd()) {
+        pending_hints_.push_back({&control, std::move(hint)});
+        if (visible())
+            attach_hints();
+    }
+}
+
+// A hint shows only once the pointer has rested on its control a while, so the tooltip is
+// made after the window's first paint: one window less before the window shows.
+void Form::attach_hints() {
+    if (pending_hints_.empty())
+        return;
+    if (!tooltip_) {
+        // The tooltip has no owner: under Wine an owned popup keeps its owner out of the
+        // topmost band. The tooltip control raises itself when it shows.
+        tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+        SendMessageW(tooltip_.get(), TTM_SETMAXTIPWIDTH, 0, 400);
+    }
+    for (auto& [control, hint] : pending_hints_) {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         // A control whose messages we see passes its mouse on itself; the tooltip's own
         // subclassing would keep its data in a window property, one more server round
         // trip under Wine for every message to the control.
         tool.uFlags = TTF_IDISHWND;
-        if (control.sees_own_messages())
-            control.relay_mouse_to(tooltip_.get());
+        if (control->sees_own_messages())
+            control->relay_mouse_to(tooltip_.get());
         else
             tool.uFlags |= TTF_SUBCLASS;
         tool.hwnd = hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
+        tool.uId = reinterpret_cast<UINT_PTR>(control->hwnd());
         tool.lpszText = hint.data();
         SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    pending_hints_.clear();
 }
 
 Control* Form::find_control(std::string_view name) const {
@@ -174,11 +189,19 @@ void Form::apply_dpi(UINT dpi) {
 }
 
 void Form::show() {
+    if (!shown_once_)
+        before_first_show();
     // Shown and placed in the z-order in one step: Windows may not keep the topmost state
     // of a window that wasn't shown yet.
     SetWindowPos(hwnd(), wants_on_top_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd());
+    // Handled as the message loop starts, before the first paint: posted messages come
+    // before paints.
+    if (!shown_once_) {
+        shown_once_ = true;
+        PostMessageW(hwnd(), first_show_message, 0, 0);
+    }
 }
 void Form::hide() {
     ShowWindow(hwnd(), SW_HIDE);
@@ -249,6 +272,14 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     if (graphic_children_.handle_mouse(hwnd(), message, wparam, lparam, result))
         return result;
     switch (message) {
+    case first_show_message:
+        on_first_show();
+        RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PostMessageW(hwnd(), attach_hints_message, 0, 0);
+        return 0;
+    case attach_hints_message:
+        attach_hints();
+        return 0;
     case WM_PAINT: {
         if (graphic_children_.empty())
             return Window::handle_message(message, wparam, lparam);

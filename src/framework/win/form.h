@@ -101,6 +101,12 @@ class Form : public Window {
     virtual bool on_close() { return true; }
     // The destroy event, while the controls still exist.
     virtual void on_destroy() {}
+    // Runs once, when the message loop starts after the window first showed, just before
+    // its first paint. What the user need not see at once waits for this.
+    virtual void on_first_show() {}
+    // Runs once, just before the window first shows: what its first paint should show
+    // already is set here.
+    virtual void before_first_show() {}
 
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
@@ -115,6 +121,7 @@ class Form : public Window {
     const FontSpec& font_of(std::string_view name) const;
     HWND hwnd_of(std::string_view name) const;
     GraphicChildren& graphic_children_of(std::string_view name);
+    void attach_hints();
 
     FormDescription description_{};
     UINT dpi_ = 96;
@@ -122,7 +129,21 @@ class Form : public Window {
     std::vector<NamedControl> controls_;
     std::vector<FontSpec> control_fonts_;
     GraphicChildren graphic_children_; // the labels and images on the form itself
+    // The hints' tooltip, made once the window has been painted; the hints wait here until
+    // then.
     WindowHandle tooltip_;
+    struct PendingHint {
+        Control* control;
+        std::wstring text;
+    };
+    std::vector<PendingHint> pending_hints_;
+    // The framework's own message to a form (WM_USER is the window class's range): posted
+    // when the window first shows.
+    static constexpr UINT first_show_message = WM_USER + 0x100;
+    // Posted after the first paint: the hints come once whatever waited for that paint (a
+    // program asking for the window's texts) has had its answer.
+    static constexpr UINT attach_hints_message = WM_USER + 0x101;
+    bool shown_once_ = false;
     bool wants_on_top_ = false;
     bool modal_ = false;
     bool modal_ended_ = false;

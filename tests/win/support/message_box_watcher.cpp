@@ -26,6 +26,15 @@ ShownMessage read_and_answer(HWND box) {
     return shown;
 }
 
+// A box stays on the screen until its program has taken the answer, which a busy program
+// takes its time over: each box is answered, and recorded, once.
+bool first_sight_of(HWND box) {
+    if (GetPropW(box, L"PipettoTestAnswered"))
+        return false;
+    SetPropW(box, L"PipettoTestAnswered", reinterpret_cast<HANDLE>(1));
+    return true;
+}
+
 } // namespace
 
 MessageBoxWatcher::MessageBoxWatcher() {
@@ -56,11 +65,8 @@ void MessageBoxWatcher::answer_open_boxes() {
         [](HWND window, LPARAM self) -> BOOL {
             if (is_message_box(window)) {
                 auto* watcher = reinterpret_cast<MessageBoxWatcher*>(self);
-                // The box may be seen twice before it closes; record it once.
-                if (!GetPropW(window, L"PipettoTestAnswered")) {
-                    SetPropW(window, L"PipettoTestAnswered", reinterpret_cast<HANDLE>(1));
+                if (first_sight_of(window))
                     watcher->messages_.push_back(read_and_answer(window));
-                }
             }
             return TRUE;
         },
@@ -77,7 +83,7 @@ std::vector<ShownMessage> answer_message_boxes_of(DWORD process_id) {
             auto* search = reinterpret_cast<Search*>(parameter);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == search->process_id && is_message_box(window))
+            if (owner == search->process_id && is_message_box(window) && first_sight_of(window))
                 search->found.push_back(read_and_answer(window));
             return TRUE;
         },
