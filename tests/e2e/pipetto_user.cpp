@@ -12,26 +12,30 @@ using namespace std::chrono_literals;
 
 namespace pipetto::tests {
 
-HWND child_of_class(HWND parent, const wchar_t* window_class, bool shown) {
+std::vector<HWND> children_of_class(HWND parent, const wchar_t* window_class) {
     struct Search {
         const wchar_t* wanted;
-        bool shown;
-        HWND found;
-    } search{window_class, shown, nullptr};
+        std::vector<HWND> found;
+    } search{window_class, {}};
     EnumChildWindows(
         parent,
         [](HWND child, LPARAM parameter) -> BOOL {
             auto* search = reinterpret_cast<Search*>(parameter);
             wchar_t name[64] = {};
             GetClassNameW(child, name, 64);
-            if (std::wstring_view(name) != search->wanted ||
-                (search->shown && !IsWindowVisible(child)))
-                return TRUE;
-            search->found = child;
-            return FALSE;
+            if (std::wstring_view(name) == search->wanted)
+                search->found.push_back(child);
+            return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND child_of_class(HWND parent, const wchar_t* window_class, bool shown) {
+    for (HWND child : children_of_class(parent, window_class))
+        if (!shown || IsWindowVisible(child))
+            return child;
+    return nullptr;
 }
 
 std::string class_of(HWND window) {

@@ -6,10 +6,14 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "running_program.h"
 
 namespace pipetto::tests {
+
+// The children of the window, at any depth, of this class, in the system's order.
+std::vector<HWND> children_of_class(HWND parent, const wchar_t* window_class);
 
 // The first child of the window, at any depth, of this class; with `shown`, the first
 // that the screen shows.

@@ -12,6 +12,7 @@
 #include "framework/win/monitors.h"
 #include "framework/win/win_text.h"
 #include "monitor_layout.h"
+#include "pipetto_user.h"
 #include "running_program.h"
 #include "solid_window.h"
 #include "temporary_folder.h"
@@ -52,26 +53,15 @@ bool wholly_inside(const ScreenRect& window, const ScreenRect& area) {
 
 // The texts of the main window's child windows of a class.
 std::vector<std::string> child_texts(HWND main, const wchar_t* window_class) {
-    struct Search {
-        const wchar_t* wanted;
-        std::vector<std::string> texts;
-    } search{window_class, {}};
-    EnumChildWindows(
-        main,
-        [](HWND child, LPARAM parameter) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(parameter);
-            wchar_t name[64] = {};
-            GetClassNameW(child, name, 64);
-            // Asked for: GetWindowText reads no edit control of another process.
-            wchar_t text[64] = {};
-            if (std::wstring_view(name) == search->wanted)
-                search->texts.push_back(win::narrow(std::wstring_view(
-                    text, static_cast<size_t>(SendMessageW(child, WM_GETTEXT, 64,
-                                                           reinterpret_cast<LPARAM>(text))))));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.texts;
+    std::vector<std::string> texts;
+    for (HWND child : tests::children_of_class(main, window_class)) {
+        // Asked for: GetWindowText reads no edit control of another process.
+        wchar_t text[64] = {};
+        const auto length = static_cast<size_t>(
+            SendMessageW(child, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text)));
+        texts.push_back(win::narrow(std::wstring_view(text, length)));
+    }
+    return texts;
 }
 
 bool shows_text(HWND main, const wchar_t* window_class, const std::string& text) {
@@ -81,27 +71,11 @@ bool shows_text(HWND main, const wchar_t* window_class, const std::string& text)
 
 // The loupe button is the leftmost of the Grab page's glyph buttons.
 HWND loupe_button(HWND main) {
-    struct Search {
-        HWND found = nullptr;
-        LONG left = 0;
-    } search;
-    EnumChildWindows(
-        main,
-        [](HWND child, LPARAM parameter) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(parameter);
-            wchar_t name[64] = {};
-            GetClassNameW(child, name, 64);
-            RECT area;
-            GetWindowRect(child, &area);
-            if (std::wstring_view(name) == L"TGlyphButton" && IsWindowVisible(child) &&
-                (!search->found || area.left < search->left)) {
-                search->found = child;
-                search->left = area.left;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    for (HWND button : tests::children_of_class(main, L"TGlyphButton"))
+        if (IsWindowVisible(button) && (!found || outer(button).left < outer(found).left))
+            found = button;
+    return found;
 }
 
 // Clicks the loupe button; the loupe window once it shows.
