@@ -9,6 +9,7 @@
 #include "framework/core/errors.h"
 #include "framework/win/application.h"
 #include "framework/win/win_text.h"
+#include "contrast/contrast_form.h"
 #include "history/im_export_form.h"
 #include "history/select_colour_message.h"
 
@@ -35,6 +36,8 @@ void TMainform::HistoryListClick() {
         SelectedColor = *colour;
         unreadable_selected_colour_.reset();
         PixelImage2.fill(win::to_colorref(SelectedColor), selected_pixel_size);
+        if (ContrastForm)
+            ContrastForm->TextChosen(SelectedColor);
     } else {
         // Named and deleted like any row, but it has no colour to copy; the copies say so.
         unreadable_selected_colour_ = win::ansi_to_utf8(colour_text);

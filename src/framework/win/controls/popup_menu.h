@@ -17,7 +17,9 @@ class PopupMenu {
     ~PopupMenu();
     // "-" as the caption makes a separator.
     void add_item(std::string_view caption, std::function<void()> on_click);
-    int item_count() const noexcept { return static_cast<int>(handlers_.size()); }
+    // The same, made item `position` (from 0); the items from there on move down by one.
+    void insert_item(int position, std::string_view caption, std::function<void()> on_click);
+    int item_count() const noexcept { return static_cast<int>(items_.size()); }
     HMENU handle() const noexcept { return menu_.get(); }
     // Shows the menu at a screen point and runs the chosen item's handler. The point is the
     // menu's top-left corner, or its top-right one with TPM_RIGHTALIGN.
@@ -30,7 +32,13 @@ class PopupMenu {
 
   private:
     MenuHandle menu_;
-    std::vector<std::function<void()>> handlers_;
+    struct Item {
+        UINT id;
+        std::function<void()> on_click;
+    };
+    // In menu order; an item's id stays its own wherever items are inserted.
+    std::vector<Item> items_;
+    UINT next_id_ = 1;
     std::vector<std::pair<const void*, std::function<void()>>> free_notifications_;
 };
 
