@@ -28,11 +28,15 @@ std::optional<int> stored_integer(const IniFile& ini, std::string_view key) {
 TContrastForm::TContrastForm(TMainform& main_form)
     : main_form_(main_form), text_(colour_to_rgb(main_form.SelectedColor)) {
     main_form_.ContrastForm = this;
-    // After "Import/Export": the dialogs the list opens stand together.
-    main_form_.HistoryPopup.insert_item(1, "Contrast...", [&main = main_form_] {
-        if (main.ContrastForm)
-            main.ContrastForm->Open();
-    });
+    // Beside "Import/Export", the other window the list opens, at the top of a column of
+    // its own: the items below keep their places, where hands (and scripts) find them.
+    main_form_.HistoryPopup.add_item(
+        "Contrast...",
+        [&main = main_form_] {
+            if (main.ContrastForm)
+                main.ContrastForm->Open();
+        },
+        true);
     // The main window reported a config.ini it can't read already; a section that is
     // missing or malformed just opens the window beside the main window.
     const FilePath path = main_form_.config_path();

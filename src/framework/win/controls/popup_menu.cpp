@@ -1,6 +1,5 @@
 #include "framework/win/controls/popup_menu.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "framework/win/win_text.h"
@@ -23,18 +22,15 @@ void PopupMenu::remove_free_notification(const void* who) {
     std::erase_if(free_notifications_, [who](const auto& entry) { return entry.first == who; });
 }
 
-void PopupMenu::add_item(std::string_view caption, std::function<void()> on_click) {
-    insert_item(item_count(), caption, std::move(on_click));
-}
-
-void PopupMenu::insert_item(int position, std::string_view caption,
-                            std::function<void()> on_click) {
-    position = std::clamp(position, 0, item_count());
-    const UINT id = next_id_++;
-    const UINT flags = MF_BYPOSITION | (caption == "-" ? MF_SEPARATOR : MF_STRING);
-    InsertMenuW(menu_.get(), static_cast<UINT>(position), flags, id,
-                caption == "-" ? nullptr : widen(caption).c_str());
-    items_.insert(items_.begin() + position, Item{id, std::move(on_click)});
+void PopupMenu::add_item(std::string_view caption, std::function<void()> on_click,
+                         bool new_column) {
+    const UINT id = static_cast<UINT>(handlers_.size()) + 1;
+    if (caption == "-")
+        AppendMenuW(menu_.get(), MF_SEPARATOR, id, nullptr);
+    else
+        AppendMenuW(menu_.get(), MF_STRING | (new_column ? MF_MENUBARBREAK : 0), id,
+                    widen(caption).c_str());
+    handlers_.push_back(std::move(on_click));
 }
 
 void PopupMenu::popup(HWND owner, POINT screen_point, UINT alignment) {
@@ -42,16 +38,13 @@ void PopupMenu::popup(HWND owner, POINT screen_point, UINT alignment) {
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenu(menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | alignment | TPM_TOPALIGN,
                        screen_point.x, screen_point.y, 0, owner, nullptr));
-    for (int index = 0; chosen != 0 && index < item_count(); ++index)
-        if (items_[static_cast<size_t>(index)].id == chosen) {
-            choose(index);
-            return;
-        }
+    if (chosen != 0)
+        choose(static_cast<int>(chosen) - 1);
 }
 
 void PopupMenu::choose(int index) {
-    if (index >= 0 && index < item_count() && items_[static_cast<size_t>(index)].on_click)
-        items_[static_cast<size_t>(index)].on_click();
+    if (index >= 0 && index < item_count() && handlers_[static_cast<size_t>(index)])
+        handlers_[static_cast<size_t>(index)]();
 }
 
 } // namespace pipetto::win

@@ -15,11 +15,11 @@ class PopupMenu {
     PopupMenu& operator=(const PopupMenu&) = delete;
     // Tells whoever refers to the menu that it goes.
     ~PopupMenu();
-    // "-" as the caption makes a separator.
-    void add_item(std::string_view caption, std::function<void()> on_click);
-    // The same, made item `position` (from 0); the items from there on move down by one.
-    void insert_item(int position, std::string_view caption, std::function<void()> on_click);
-    int item_count() const noexcept { return static_cast<int>(items_.size()); }
+    // "-" as the caption makes a separator. A `new_column` item starts a column of its own
+    // beside the items before it, at the top, behind a line.
+    void add_item(std::string_view caption, std::function<void()> on_click,
+                  bool new_column = false);
+    int item_count() const noexcept { return static_cast<int>(handlers_.size()); }
     HMENU handle() const noexcept { return menu_.get(); }
     // Shows the menu at a screen point and runs the chosen item's handler. The point is the
     // menu's top-left corner, or its top-right one with TPM_RIGHTALIGN.
@@ -32,13 +32,7 @@ class PopupMenu {
 
   private:
     MenuHandle menu_;
-    struct Item {
-        UINT id;
-        std::function<void()> on_click;
-    };
-    // In menu order; an item's id stays its own wherever items are inserted.
-    std::vector<Item> items_;
-    UINT next_id_ = 1;
+    std::vector<std::function<void()>> handlers_;
     std::vector<std::pair<const void*, std::function<void()>>> free_notifications_;
 };
 
