@@ -49,7 +49,9 @@ TContrastForm::TContrastForm(TMainform& main_form)
         const std::optional<int> y = stored_integer(ini, "y");
         if (x && y)
             stored_place_ = ScreenPoint{*x, *y};
-        open_at_start_ = ini.read_string(section, "open", "") == "True";
+        const std::string open = ini.read_string(section, "open", "?");
+        open_at_start_ = open == "True";
+        section_stored_ = stored_place_ || open != "?";
     } catch (const EInOutError&) {
     }
 }
@@ -99,6 +101,9 @@ void TContrastForm::PlaceBesideMainWindow() {
 }
 
 void TContrastForm::SaveSettings(IniFile& ini) const {
+    // A window never opened, and never before, leaves a file as an older Pipetto wrote it.
+    if (!hwnd() && !section_stored_)
+        return;
     std::optional<ScreenPoint> place = stored_place_;
     if (hwnd())
         place = ScreenPoint{left(), top()};

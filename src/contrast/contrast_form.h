@@ -77,6 +77,8 @@ class TContrastForm : public win::Form {
     std::optional<std::pair<TColor, TColor>> shown_;
     std::optional<ScreenPoint> stored_place_;
     bool open_at_start_ = false;
+    // config.ini has a section of this window's.
+    bool section_stored_ = false;
     // Set while the kept background is set from code, so the box's click leaves it alone.
     bool setting_kept_ = false;
 };

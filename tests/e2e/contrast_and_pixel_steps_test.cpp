@@ -149,4 +149,19 @@ TEST(ContrastAndPixelSteps, AGreyCheckedOnWhiteThenAPixelSteppedOntoWithTheArrow
     tests::press_keys({VK_CONTROL}, 'S');
     ASSERT_TRUE(records(3)) << history().size();
     EXPECT_EQ(hex_in_record(history(), 2), "$00FF901E");
+
+    // Moved, and left open at the close: today's settings as they were, the contrast
+    // window's in a section of its own, and it opens there at the next start.
+    SetWindowPos(contrast, nullptr, 620, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(wait_until([&] { return outer(contrast).left == 620; }, 2s));
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_EQ(program.wait_for_exit(), 0);
+    EXPECT_EQ(folder.read("config.ini"),
+              "[screen]\r\nx=100\r\ny=100\r\nstayontop=True\r\n[loupe]\r\ncursor=True\r\n"
+              "[hotkey]\r\ngrab=18\r\nloupe=0\r\n[contrast]\r\nx=620\r\ny=150\r\nopen=True\r\n");
+    RunningProgram again(folder.path(), RunningProgram::StartAgain{});
+    const HWND reopened = again.wait_for_window(L"TContrastForm");
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(outer(reopened).left, 620);
+    EXPECT_EQ(outer(reopened).top, 150);
 }
