@@ -159,6 +159,7 @@ void TContrastForm::Refresh() {
     const std::pair<TColor, TColor> colours{text_, background_};
     if (shown_ == colours)
         return;
+    const bool text_changed = !shown_ || shown_->first != text_;
     shown_ = colours;
     verdict_ = judge_contrast(text_, background_);
     TextSwatch.set_colour(text_);
@@ -166,10 +167,9 @@ void TContrastForm::Refresh() {
     TextValue.set_text(html_form(text_).view());
     BackValue.set_text(html_form(background_).view());
     SampleBox.set_colour(background_);
-    for (win::Panel* sample : {&NormalSample, &LargeSample}) {
-        sample->set_colour(background_);
-        sample->set_font_colour(text_);
-    }
+    if (text_changed)
+        for (win::Label* sample : {&NormalSample, &LargeSample})
+            sample->set_font_colour(text_);
     RatioLabel.set_text(ratio_text(verdict_.hundredths));
     ShowVerdictItem(AaLabel, "AA", verdict_.aa);
     ShowVerdictItem(AaaLabel, "AAA", verdict_.aaa);

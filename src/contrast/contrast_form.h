@@ -12,9 +12,9 @@
 #include "controls/glyph_button.h"
 #include "framework/core/ini_file.h"
 #include "framework/core/monitor_placement.h"
+#include "framework/win/controls/bevel.h"
 #include "framework/win/controls/check_box.h"
 #include "framework/win/controls/label.h"
-#include "framework/win/controls/panel.h"
 #include "framework/win/form.h"
 
 namespace pipetto {
@@ -49,11 +49,15 @@ class TContrastForm : public win::Form {
     TColor background_colour() const noexcept { return background_; }
     const ContrastVerdict& verdict() const noexcept { return verdict_; }
 
+    // The swatches, values and samples are painted by the window itself: a new colour
+    // repaints that one window, ten times a second at most.
     win::Label TextLabel, TextValue, BackLabel, BackValue;
-    win::Panel TextSwatch, BackSwatch;
+    win::Bevel TextSwatchFrame, BackSwatchFrame;
+    win::Label TextSwatch, BackSwatch;
     TGlyphButton SwapBtn;
     win::CheckBox KeptBackground;
-    win::Panel SampleBox, NormalSample, LargeSample;
+    win::Bevel SampleFrame;
+    win::Label SampleBox, NormalSample, LargeSample;
     win::Label RatioLabel;
     TGlyphButton CopyBtn;
     win::Label AaLabel, AaaLabel, LargeAaLabel, LargeAaaLabel, UiLabel;

@@ -22,15 +22,18 @@ constexpr win::FontSpec tahoma_18_bold{L"Tahoma", 18, true};
 
 const win::FormDescription contrast_window{L"TContrastForm", " Contrast", 192, 200, tahoma_9, true};
 
-constexpr win::Properties swatch{.colour = clWhite, .bevel = win::BevelStyle::lowered};
-constexpr win::Properties sample{.colour = clWhite, .font_colour = clBlack};
+constexpr win::Properties swatch{.colour = clWhite};
+constexpr win::Properties sample{
+    .font_colour = clBlack, .transparent = true, .alignment = win::Alignment::centre};
 
 const Row layout[] = {
     {F(TextLabel), "", {8, 9, 0, 11}, "Text:"},
-    {F(TextSwatch), "", {70, 6, 16, 16}, "", tahoma_9, swatch},
+    {F(TextSwatchFrame), "", {70, 6, 16, 16}},
+    {F(TextSwatch), "", {72, 8, 12, 12}, "", tahoma_9, swatch},
     {F(TextValue), "", {92, 9, 48, 11}, "#000000"},
     {F(BackLabel), "", {8, 29, 0, 11}, "Background:"},
-    {F(BackSwatch), "", {70, 26, 16, 16}, "", tahoma_9, swatch},
+    {F(BackSwatchFrame), "", {70, 26, 16, 16}},
+    {F(BackSwatch), "", {72, 28, 12, 12}, "", tahoma_9, swatch},
     {F(BackValue), "", {92, 29, 48, 11}, "#FFFFFF"},
     {F(SwapBtn),
      "",
@@ -47,9 +50,11 @@ const Row layout[] = {
      {.hint = "The colour chosen on the History page stays the background;",
       .hint_second_line = "choose another row for the text"},
      &C::KeptBackgroundClick},
-    {F(SampleBox), "", {8, 66, 176, 62}, "", tahoma_9, {.colour = clWhite, .bevel = win::BevelStyle::lowered}},
-    {F(NormalSample), "SampleBox", {2, 4, 172, 18}, "Normal text Aa Bb 123", tahoma_13, sample},
-    {F(LargeSample), "SampleBox", {2, 24, 172, 34}, "Large text Aa", tahoma_24, sample},
+    // The samples lie on the box, which is painted before them.
+    {F(SampleFrame), "", {8, 66, 176, 62}},
+    {F(SampleBox), "", {10, 68, 172, 58}, "", tahoma_9, {.colour = clWhite}},
+    {F(NormalSample), "", {10, 73, 172, 17}, "Normal text Aa Bb 123", tahoma_13, sample},
+    {F(LargeSample), "", {10, 93, 172, 30}, "Large text Aa", tahoma_24, sample},
     {F(RatioLabel), "", {8, 134, 120, 22}, "1.00:1", tahoma_18_bold},
     {F(CopyBtn),
      "",
