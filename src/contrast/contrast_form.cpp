@@ -155,6 +155,15 @@ bool TContrastForm::on_close() {
     return false;
 }
 
+LRESULT TContrastForm::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
+    // Escape closes it, as it closes the import/export dialog.
+    if (message == WM_KEYDOWN && wparam == VK_ESCAPE) {
+        close();
+        return 0;
+    }
+    return Form::handle_message(message, wparam, lparam);
+}
+
 void TContrastForm::Refresh() {
     const std::pair<TColor, TColor> colours{text_, background_};
     if (shown_ == colours)
