@@ -6,6 +6,7 @@
 // Its controls are the fields below, built from the table in contrast_form_layout.cpp.
 
 #include <optional>
+#include <utility>
 
 #include "colour/colour_value.h"
 #include "colour/contrast.h"

@@ -6,10 +6,10 @@
 
 #include "app/main_form.h"
 #include "colour/colour_identifiers.h"
+#include "contrast/contrast_form.h"
 #include "framework/core/errors.h"
 #include "framework/win/application.h"
 #include "framework/win/win_text.h"
-#include "contrast/contrast_form.h"
 #include "history/im_export_form.h"
 #include "history/select_colour_message.h"
 

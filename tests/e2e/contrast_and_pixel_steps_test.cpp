@@ -46,8 +46,8 @@ POINT centre_of(HWND window) {
 
 std::string text_of(HWND window) {
     wchar_t text[128] = {};
-    const auto length = static_cast<size_t>(
-        SendMessageW(window, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text)));
+    const auto length =
+        static_cast<size_t>(SendMessageW(window, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text)));
     return std::string(text, text + length);
 }
 

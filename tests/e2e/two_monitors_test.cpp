@@ -263,7 +263,8 @@ TEST_F(TwoMonitors, TheLoupesArrowKeysStepTheCursorOntoTheLeftHandMonitorAndStop
 
     SetCursorPos(3, 384);
     tests::press_keys({VK_SHIFT}, VK_LEFT);
-    EXPECT_TRUE(cursor_and_page_at(-7, 384)) << ::testing::PrintToString(child_texts(main, L"Button"));
+    EXPECT_TRUE(cursor_and_page_at(-7, 384))
+        << ::testing::PrintToString(child_texts(main, L"Button"));
     SetCursorPos(-1022, 384);
     tests::press_keys({VK_SHIFT}, VK_LEFT);
     EXPECT_TRUE(cursor_and_page_at(-1024, 384));
