@@ -45,7 +45,7 @@ const Row layout[] = {
     {F(KeptBackground),
      "",
      {8, 46, 176, 17},
-     "Chosen History colour as background",
+     "Chosen colour as background",
      tahoma_9,
      {.hint = "The colour chosen on the History page stays the background;",
       .hint_second_line = "choose another row for the text"},
