@@ -154,6 +154,10 @@ std::string TGlyphButton::hint_text(const win::Properties&) const {
     return hint_;
 }
 
+std::string TGlyphButton::accessible_name() const {
+    return hint_.substr(0, hint_.find_first_of("\r\n"));
+}
+
 // Property setters.
 
 void TGlyphButton::SetButtonKind(TKind kind) {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <stdexcept>
@@ -201,6 +202,43 @@ std::string Control::hint_text(const Properties& properties) const {
     return hint;
 }
 
+std::string Control::accessible_name() const {
+    return graphic_children_.accessible_names();
+}
+
+// An accessibility client (a screen reader) names a window it knows nothing about by
+// asking for its text from its own process: a window without text of its own answers it
+// with its accessible name. The program's own readers, on this thread, still get the
+// text, which is what the window shows.
+bool Control::answer_name_to_other_program(UINT message, WPARAM wparam, LPARAM lparam,
+                                           LRESULT& result) const {
+    if ((message != WM_GETTEXT && message != WM_GETTEXTLENGTH) ||
+        !(InSendMessageEx(nullptr) & ISMEX_SEND))
+        return false;
+    wchar_t own[2] = {};
+    // Read without a message: a message would come back here.
+    if (InternalGetWindowText(hwnd_, own, 2) > 0)
+        return false;
+    const std::wstring name = widen(accessible_name());
+    if (name.empty())
+        return false;
+    if (message == WM_GETTEXTLENGTH) {
+        result = static_cast<LRESULT>(name.size());
+        return true;
+    }
+    const size_t capacity = static_cast<size_t>(wparam);
+    if (capacity == 0 || !lparam) {
+        result = 0;
+        return true;
+    }
+    const size_t length = std::min(name.size(), capacity - 1);
+    auto* buffer = reinterpret_cast<wchar_t*>(lparam);
+    std::copy_n(name.data(), length, buffer);
+    buffer[length] = L'\0';
+    result = static_cast<LRESULT>(length);
+    return true;
+}
+
 bool Control::intercept(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }
@@ -222,6 +260,8 @@ LRESULT Control::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         if (forward_to_control(message, wparam, lparam, result))
             return result;
         if (graphic_children_.handle_mouse(hwnd_, message, wparam, lparam, result))
+            return result;
+        if (answer_name_to_other_program(message, wparam, lparam, result))
             return result;
         if (intercept(message, wparam, lparam, result))
             return result;

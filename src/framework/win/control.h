@@ -132,6 +132,12 @@ class Control {
     // the control took it (a button clicks).
     virtual bool dialog_key(UINT) { return false; }
     virtual bool dialog_char(wchar_t) { return false; }
+    // A key message while the control has the focus, before the form's own keys: true
+    // when the control took it as a command of its own (a list's copy, its context menu).
+    virtual bool command_key(const MSG&) { return false; }
+    // The name a screen reader gives the control: its window's text, or where that is
+    // empty (a glyph button, a panel holding a link) what the user reads there instead.
+    virtual std::string accessible_name() const;
     // A focused control that types no characters lets a bare accelerator letter through.
     virtual bool takes_no_characters() const { return false; }
 
@@ -213,6 +219,8 @@ class Control {
     static LRESULT CALLBACK own_class_procedure(HWND window, UINT message, WPARAM wparam,
                                                 LPARAM lparam) noexcept;
     LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam);
+    bool answer_name_to_other_program(UINT message, WPARAM wparam, LPARAM lparam,
+                                      LRESULT& result) const;
     HWND hwnd_ = nullptr;
     bool subclassed_ = false;
     bool own_class_ = false;

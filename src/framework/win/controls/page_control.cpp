@@ -49,6 +49,14 @@ void PageControl::set_active_page_index(int index) {
     show_active_sheet();
 }
 
+void PageControl::step_page(int step) {
+    const int count = page_count();
+    if (count == 0)
+        return;
+    set_active_page_index(((active_page_index() + step) % count + count) % count);
+    fire(on_change);
+}
+
 void PageControl::apply_dpi(UINT dpi) {
     Control::apply_dpi(dpi);
     place_sheets();
