@@ -120,7 +120,7 @@ class Keyboard : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndOpensTheMenu) {
+TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuAndTheDialog) {
     folder.write("history.dat", tests::history_record("first", "$00123456", "#563412") +
                                     tests::history_record("second", "$00FF901E", "#1E90FF"));
     // The pointer rests away from the window: the Grab page holds one colour meanwhile.
@@ -198,6 +198,30 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndOpensTheMenu
     EXPECT_TRUE(tests::wait_until(menu_shows, 3s));
     tests::type_keys({VK_ESCAPE});
     EXPECT_TRUE(tests::wait_until([] { return !menu_shows(); }, 3s));
+
+    // Its first item opens the import/export dialog. Tab reaches the radio buttons, among
+    // which the arrow keys choose, and "With listname"; Esc closes it, and the keys are
+    // back in the list.
+    tests::press_keys({VK_SHIFT}, VK_F10);
+    ASSERT_TRUE(tests::wait_until(menu_shows, 3s));
+    tests::type_keys({VK_DOWN, VK_RETURN});
+    const HWND dialog = program.wait_for_window(L"TImExportForm", 5s);
+    ASSERT_NE(dialog, nullptr);
+    const std::vector<HWND> boxes = tests::children_of_class(dialog, L"Button");
+    ASSERT_EQ(boxes.size(), 4u); // three radio buttons and the check box
+    EXPECT_TRUE(tests::wait_until([&] { return tests::focus_of(dialog) == boxes[0]; }, 2s));
+    tests::type_keys({VK_DOWN});
+    EXPECT_TRUE(tests::wait_until([&] { return tests::focus_of(dialog) == boxes[1]; }, 2s));
+    EXPECT_EQ(SendMessageW(boxes[1], BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(boxes[0], BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    tests::type_keys({VK_TAB});
+    EXPECT_TRUE(tests::wait_until([&] { return tests::focus_of(dialog) == boxes[3]; }, 2s));
+    tests::type_keys({VK_TAB});
+    EXPECT_TRUE(tests::wait_until([&] { return tests::focus_of(dialog) == boxes[1]; }, 2s));
+    tests::type_keys({VK_ESCAPE});
+    EXPECT_TRUE(tests::wait_until([&] { return !IsWindowVisible(dialog); }, 3s));
+    EXPECT_TRUE(tests::wait_until([&] { return tests::focus_of(main) == list; }, 2s))
+        << tests::class_of(tests::focus_of(main));
 
     // Tab to the name field: the row's name, all selected, gives way to the one typed.
     tests::type_keys({VK_TAB});
