@@ -207,6 +207,11 @@ bool ListView::handle_notification(UINT message, WPARAM wparam, LPARAM lparam, L
     }
 }
 
+void ListView::fill_solid(HDC dc, const RECT& area, COLORREF colour) {
+    Brush fill(CreateSolidBrush(colour));
+    FillRect(dc, &area, fill.get());
+}
+
 LRESULT ListView::custom_draw(NMLVCUSTOMDRAW& draw) {
     if (!on_custom_draw_sub_item)
         return CDRF_DODEFAULT;
@@ -222,8 +227,12 @@ LRESULT ListView::custom_draw(NMLVCUSTOMDRAW& draw) {
         if (cell.solid) {
             RECT area;
             if (ListView_GetSubItemRect(hwnd(), cell.row, cell.sub_item, LVIR_BOUNDS, &area)) {
-                Brush fill(CreateSolidBrush(cell.back_colour));
-                FillRect(draw.nmcd.hdc, &area, fill.get());
+                // The row's edge is left to the focus rectangle of a whole-row selection,
+                // which would otherwise cross the block.
+                area.top += 1;
+                area.bottom -= 1;
+                area.right -= 1;
+                fill_solid(draw.nmcd.hdc, area, cell.back_colour);
                 return CDRF_SKIPDEFAULT;
             }
         }
@@ -231,6 +240,7 @@ LRESULT ListView::custom_draw(NMLVCUSTOMDRAW& draw) {
         draw.clrTextBk = cell.back_colour;
         return CDRF_NEWFONT;
     }
+
     default:
         return CDRF_DODEFAULT;
     }

@@ -81,6 +81,7 @@ class ListView : public Control {
     void announce_row_count();
     void serve_text(NMLVDISPINFOW& request) const;
     LRESULT custom_draw(NMLVCUSTOMDRAW& draw);
+    static void fill_solid(HDC dc, const RECT& area, COLORREF colour);
 
     std::vector<Row> rows_;
     std::vector<std::wstring> column_captions_;

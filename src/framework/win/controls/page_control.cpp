@@ -11,7 +11,7 @@ namespace pipetto::win {
 
 Control::WindowKind PageControl::window_kind(const Properties&) const {
     return {WC_TABCONTROLW,
-            TCS_BOTTOM | TCS_HOTTRACK | TCS_FOCUSNEVER | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
+            TCS_BOTTOM | TCS_HOTTRACK | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
                 WS_TABSTOP,
             WS_EX_CONTROLPARENT};
 }
