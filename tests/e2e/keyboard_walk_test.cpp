@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
+#include <vector>
 
 #include "desktop_user.h"
 #include "framework/win/win_text.h"
@@ -150,7 +152,8 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuA
     ASSERT_TRUE(tests::wait_until([&] { return tests::focus_of(main) == html_field; }, 2s))
         << tests::class_of(tests::focus_of(main));
     tests::press_keys({VK_CONTROL}, 'C');
-    EXPECT_TRUE(tests::wait_until([&] { return tests::clipboard_text() == text_of(html_field); }, 2s))
+    EXPECT_TRUE(
+        tests::wait_until([&] { return tests::clipboard_text() == text_of(html_field); }, 2s))
         << tests::clipboard_text();
 
     // Ctrl+Tab: the History page, with the keys in its list.
@@ -177,7 +180,9 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuA
     // The second row by the keys is the chosen colour: Ctrl+C and the Hex copy button copy it.
     tests::type_keys({VK_HOME, VK_DOWN});
     ASSERT_TRUE(tests::wait_until(
-        [&] { return SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 1; },
+        [&] {
+            return SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 1;
+        },
         2s));
     tests::press_keys({VK_CONTROL}, 'C');
     EXPECT_TRUE(tests::wait_until([&] { return tests::clipboard_text() == "#1E90FF"; }, 2s))

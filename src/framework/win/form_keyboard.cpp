@@ -140,7 +140,8 @@ bool Form::navigation_key(const MSG& message) {
     }
     // Esc closes a window shown modally, unless the focused control needs it (an open
     // drop-down list closes first).
-    if (key == VK_ESCAPE && modal_ && !(focus && (dialog_code(focus, message) & DLGC_WANTMESSAGE))) {
+    if (key == VK_ESCAPE && modal_ &&
+        !(focus && (dialog_code(focus, message) & DLGC_WANTMESSAGE))) {
         close();
         return true;
     }

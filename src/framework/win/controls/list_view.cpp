@@ -129,8 +129,7 @@ bool ListView::command_key(const MSG& message) {
             popup_at_selected_row();
             return true;
         }
-        if (message.message == WM_KEYDOWN && key == 'C' && control && !shift && !alt &&
-            on_copy) {
+        if (message.message == WM_KEYDOWN && key == 'C' && control && !shift && !alt && on_copy) {
             on_copy();
             return true;
         }

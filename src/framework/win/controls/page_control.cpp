@@ -11,8 +11,7 @@ namespace pipetto::win {
 
 Control::WindowKind PageControl::window_kind(const Properties&) const {
     return {WC_TABCONTROLW,
-            TCS_BOTTOM | TCS_HOTTRACK | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
-                WS_TABSTOP,
+            TCS_BOTTOM | TCS_HOTTRACK | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
             WS_EX_CONTROLPARENT};
 }
 
