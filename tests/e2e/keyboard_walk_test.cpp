@@ -250,14 +250,20 @@ TEST_F(Keyboard, AScreenReaderHearsTheGrabPageButtonsByTheirHintsAndTheLinkByIts
 
     const std::vector<HWND> buttons = shown_glyph_buttons(main);
     ASSERT_EQ(buttons.size(), 7u);
-    EXPECT_EQ(accessible_at(centre(screen_rect(buttons[0]))).name, "Open Loupe");
-    for (size_t i = 1; i < buttons.size(); ++i)
-        EXPECT_EQ(accessible_at(centre(screen_rect(buttons[i]))).name, "Copy to Clipboard") << i;
+    const Heard loupe = accessible_at(centre(screen_rect(buttons[0])));
+    EXPECT_EQ(loupe.name, "Open Loupe");
+    EXPECT_EQ(loupe.role, ROLE_SYSTEM_PUSHBUTTON);
+    for (size_t i = 1; i < buttons.size(); ++i) {
+        const Heard copy = accessible_at(centre(screen_rect(buttons[i])));
+        EXPECT_EQ(copy.name, "Copy to Clipboard") << i;
+        EXPECT_EQ(copy.role, ROLE_SYSTEM_PUSHBUTTON) << i;
+    }
     // The link lies on the panel below the swatch, inside the group box.
     const HWND group = tests::child_of_class(main, L"Button", true);
     const RECT box = screen_rect(group);
     const Heard link = accessible_at({(box.left + box.right) / 2, box.bottom - 10});
     EXPECT_EQ(link.name, "Open Online Color-Tool");
+    EXPECT_EQ(link.role, ROLE_SYSTEM_LINK);
     // The program's own texts stay as they are: a glyph button has no caption.
     wchar_t own[32] = {};
     EXPECT_EQ(InternalGetWindowText(buttons[0], own, 32), 0);

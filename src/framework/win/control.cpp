@@ -1,12 +1,13 @@
 #include "framework/win/control.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
-#include <algorithm>
 #include <array>
 #include <exception>
 #include <stdexcept>
 
+#include "framework/win/accessible_object.h"
 #include "framework/win/application.h"
 #include "framework/win/win_text.h"
 #include "framework/win/window.h"
@@ -206,37 +207,12 @@ std::string Control::accessible_name() const {
     return graphic_children_.accessible_names();
 }
 
-// An accessibility client (a screen reader) names a window it knows nothing about by
-// asking for its text from its own process: a window without text of its own answers it
-// with its accessible name. The program's own readers, on this thread, still get the
-// text, which is what the window shows.
-bool Control::answer_name_to_other_program(UINT message, WPARAM wparam, LPARAM lparam,
-                                           LRESULT& result) const {
-    if ((message != WM_GETTEXT && message != WM_GETTEXTLENGTH) ||
-        !(InSendMessageEx(nullptr) & ISMEX_SEND))
-        return false;
+// A window that holds a link, and has no text of its own, is heard as that link.
+long Control::accessible_role() const {
     wchar_t own[2] = {};
-    // Read without a message: a message would come back here.
-    if (InternalGetWindowText(hwnd_, own, 2) > 0)
-        return false;
-    const std::wstring name = widen(accessible_name());
-    if (name.empty())
-        return false;
-    if (message == WM_GETTEXTLENGTH) {
-        result = static_cast<LRESULT>(name.size());
-        return true;
-    }
-    const size_t capacity = static_cast<size_t>(wparam);
-    if (capacity == 0 || !lparam) {
-        result = 0;
-        return true;
-    }
-    const size_t length = std::min(name.size(), capacity - 1);
-    auto* buffer = reinterpret_cast<wchar_t*>(lparam);
-    std::copy_n(name.data(), length, buffer);
-    buffer[length] = L'\0';
-    result = static_cast<LRESULT>(length);
-    return true;
+    if (!hwnd_ || InternalGetWindowText(hwnd_, own, 2) > 0)
+        return 0;
+    return graphic_children_.accessible_names().empty() ? 0 : ROLE_SYSTEM_LINK;
 }
 
 bool Control::intercept(UINT, WPARAM, LPARAM, LRESULT&) {
@@ -261,8 +237,11 @@ LRESULT Control::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
             return result;
         if (graphic_children_.handle_mouse(hwnd_, message, wparam, lparam, result))
             return result;
-        if (answer_name_to_other_program(message, wparam, lparam, result))
-            return result;
+        if (message == WM_GETOBJECT)
+            if (const long role = accessible_role())
+                if (const LRESULT object = answer_accessible_object(hwnd_, wparam, lparam,
+                                                                    widen(accessible_name()), role))
+                    return object;
         if (intercept(message, wparam, lparam, result))
             return result;
     } catch (const std::exception& error) {

@@ -135,9 +135,12 @@ class Control {
     // A key message while the control has the focus, before the form's own keys: true
     // when the control took it as a command of its own (a list's copy, its context menu).
     virtual bool command_key(const MSG&) { return false; }
-    // The name a screen reader gives the control: its window's text, or where that is
-    // empty (a glyph button, a panel holding a link) what the user reads there instead.
+    // The name a screen reader gives a control whose role it is told (below): what the
+    // user reads there (a glyph button's hint, the caption of a link the window holds).
     virtual std::string accessible_name() const;
+    // Its role (a ROLE_SYSTEM_ value) for a control Windows can't tell a client about
+    // itself; 0 leaves the control to the system.
+    virtual long accessible_role() const;
     // A focused control that types no characters lets a bare accelerator letter through.
     virtual bool takes_no_characters() const { return false; }
 
@@ -219,8 +222,6 @@ class Control {
     static LRESULT CALLBACK own_class_procedure(HWND window, UINT message, WPARAM wparam,
                                                 LPARAM lparam) noexcept;
     LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam);
-    bool answer_name_to_other_program(UINT message, WPARAM wparam, LPARAM lparam,
-                                      LRESULT& result) const;
     HWND hwnd_ = nullptr;
     bool subclassed_ = false;
     bool own_class_ = false;
