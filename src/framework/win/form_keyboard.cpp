@@ -81,7 +81,6 @@ void Form::move_focus(int step) {
     const int count = static_cast<int>(stops.size());
     const int current = stop_holding(stops, GetFocus());
     const int next = current < 0 ? (step > 0 ? 0 : count - 1) : (current + step + count) % count;
-
     focus_stop(stops[static_cast<size_t>(next)]);
 }
 
