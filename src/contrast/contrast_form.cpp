@@ -28,6 +28,8 @@ std::optional<int> stored_integer(const IniFile& ini, std::string_view key) {
 TContrastForm::TContrastForm(TMainform& main_form)
     : main_form_(main_form), text_(colour_to_rgb(main_form.SelectedColor)) {
     main_form_.ContrastForm = this;
+    // Like the import/export dialog, though it is no dialog.
+    closes_on_escape = true;
     // Beside "Import/Export", the other window the list opens, at the top of a column of
     // its own: the items below keep their places, where hands (and scripts) find them.
     main_form_.HistoryPopup.add_item(
@@ -153,15 +155,6 @@ void TContrastForm::CopyBtnClick() {
 bool TContrastForm::on_close() {
     hide();
     return false;
-}
-
-LRESULT TContrastForm::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    // Escape closes it, as it closes the import/export dialog.
-    if (message == WM_KEYDOWN && wparam == VK_ESCAPE) {
-        close();
-        return 0;
-    }
-    return Form::handle_message(message, wparam, lparam);
 }
 
 void TContrastForm::Refresh() {

@@ -66,7 +66,6 @@ class TContrastForm : public win::Form {
   protected:
     // The close box hides it; "Contrast..." shows it again.
     bool on_close() override;
-    LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   private:
     void build_window();
