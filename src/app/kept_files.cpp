@@ -31,11 +31,11 @@ void TMainform::TellWhatWontBeKept() {
                   " are read-only, so changes to the settings and to the kept colours will "
                   "not be saved.";
     else if (settings_read_only_)
-        message = "config.ini" + folder + " is read-only, so changes to the settings will not "
-                                          "be saved.";
+        message =
+            "config.ini" + folder + " is read-only, so changes to the settings will not be saved.";
     else if (history_read_only_)
-        message = "history.dat" + folder + " is read-only: its colours are listed, but changes "
-                                           "to them will not be saved.";
+        message = "history.dat" + folder +
+                  " is read-only: its colours are listed, but changes to them will not be saved.";
     if (!message.empty())
         win::Application::current().show_information(message);
 }

@@ -11,6 +11,7 @@
 
 #include "desktop_user.h"
 #include "framework/win/win_text.h"
+#include "linux_program.h"
 #include "pipetto_user.h"
 #include "running_program.h"
 #include "temporary_folder.h"
@@ -142,21 +143,25 @@ TEST_F(ImExportDialog, ExportNeverUsesAFileOfTheUsersAndAFailureSaysWhatWindowsS
     folder.write("read-only.txt", old_content);
     SetFileAttributesW((folder / "read-only.txt").wstring().c_str(), FILE_ATTRIBUTE_READONLY);
     folder.write("locked.txt", old_content);
+    // Written through a symbolic link, the file it points at gets the export.
+    folder.write("real.txt", old_content);
+    const tests::SymbolicLink link(folder / "link.txt", "real.txt");
     start();
     open_dialog_from_popup_menu();
 
-    for (const char* name : {"victim.txt", "blocked.txt", "hidden.txt"}) {
+    for (const char* name : {"victim.txt", "blocked.txt", "hidden.txt", "link.txt"}) {
         SCOPED_TRACE(name);
         use_file_dialog(L"Export", L"Export", (folder / name).wstring());
         EXPECT_TRUE(tests::wait_until([&] { return folder.read(name) == exported; }, 5s))
             << folder.read(name);
     }
+    EXPECT_EQ(folder.read("real.txt"), exported);
     EXPECT_EQ(folder.read("victim.txt.tmp"), "precious user data");
     EXPECT_TRUE(std::filesystem::is_directory(folder / "blocked.txt.tmp"));
-    EXPECT_EQ(GetFileAttributesW((folder / "hidden.txt").wstring().c_str()) &
-                  FILE_ATTRIBUTE_HIDDEN,
+    EXPECT_EQ(GetFileAttributesW((folder / "hidden.txt").wstring().c_str()) & FILE_ATTRIBUTE_HIDDEN,
               static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
-    EXPECT_TRUE(program->answer_message_boxes(1, 300ms).empty());
+    for (const auto& shown : program->answer_message_boxes(1, 300ms))
+        ADD_FAILURE() << shown.text;
 
     // Another program holds locked.txt open without sharing it.
     HANDLE held = CreateFileW((folder / "locked.txt").wstring().c_str(), GENERIC_READ, 0, nullptr,

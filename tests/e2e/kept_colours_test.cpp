@@ -154,8 +154,8 @@ TEST(KeptColours, BeyondTheFirst5000TheRecordsStayBehindTheListAndTheRunsChanges
     tests::type_keys({VK_END, 'X'});
     ASSERT_TRUE(tests::open_history_popup(main, row_point(1)));
     tests::click_at({row_point(1).x + 30, row_point(1).y + 38});
-    ASSERT_TRUE(tests::wait_until(
-        [&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 4999; }, 5s));
+    ASSERT_TRUE(
+        tests::wait_until([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 4999; }, 5s));
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.wait_for_exit(), 0);

@@ -160,8 +160,7 @@ TEST(ProgramStart, ReadOnlyFilesAndAFolderThatTakesNoNewFilesAreToldOnceAndNever
         if (place.config_read_only)
             SetFileAttributesW((folder / "config.ini").wstring().c_str(), FILE_ATTRIBUTE_READONLY);
         if (place.history_read_only)
-            SetFileAttributesW((folder / "history.dat").wstring().c_str(),
-                               FILE_ATTRIBUTE_READONLY);
+            SetFileAttributesW((folder / "history.dat").wstring().c_str(), FILE_ATTRIBUTE_READONLY);
         std::optional<tests::SealedFolder> sealed;
         if (place.sealed) {
             sealed.emplace(folder.path());

@@ -1,47 +1,14 @@
 #include "sealed_folder.h"
 
-#include <windows.h>
+#include "linux_program.h"
 
-#include <cstring>
-#include <string>
+#include <windows.h>
 
 namespace pipetto::tests {
 namespace {
 
-// The Linux path of a Windows path, as Wine's kernel32 gives it.
-std::string unix_path(const std::filesystem::path& path) {
-    using UnixFileName = char*(CDECL*)(LPCWSTR);
-    // Through void(*)(), the one function pointer type every other converts to cleanly.
-    const auto to_unix = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (!to_unix)
-        return {};
-    char* name = to_unix(path.wstring().c_str());
-    if (!name)
-        return {};
-    std::string result(name);
-    HeapFree(GetProcessHeap(), 0, name);
-    return result;
-}
-
-// Wine starts the Linux program but can't tell its exit code, so the flag's effect is
-// what is waited for.
 void run_chattr(const char* flag, const std::filesystem::path& folder) {
-    const std::string path = unix_path(folder);
-    if (path.empty())
-        return;
-    std::wstring command = L"/usr/bin/chattr ";
-    command += std::wstring(flag, flag + std::strlen(flag));
-    command += L" \"" + std::wstring(path.begin(), path.end()) + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return;
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    run_linux_program("/usr/bin/chattr", {flag, unix_path(folder)});
 }
 
 // Whether a new file can be made in the folder now (it is removed again).

@@ -2,8 +2,7 @@
 // A folder that takes no new files, as a write-protected stick or a folder under Program
 // Files is for a user. The tests run as root under Wine, where neither permissions nor
 // Windows' attributes refuse anything; the folder's immutable flag (chattr +i) does, for
-// root too, while the files already in it can still be read. Wine runs Linux programs
-// given by their Linux path, which is how the flag is set from here.
+// root too, while the files already in it can still be read.
 
 #include <filesystem>
 

@@ -62,8 +62,9 @@ FileHandle::~FileHandle() {
 }
 
 FileHandle::FileHandle(FileHandle&& other) noexcept
-    : file_(std::exchange(other.file_, system_file::none)), writing_(other.writing_), buffer_(std::move(other.buffer_)),
-      begin_(std::exchange(other.begin_, 0)), end_(std::exchange(other.end_, 0)) {}
+    : file_(std::exchange(other.file_, system_file::none)), writing_(other.writing_),
+      buffer_(std::move(other.buffer_)), begin_(std::exchange(other.begin_, 0)),
+      end_(std::exchange(other.end_, 0)) {}
 
 FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
     if (this != &other) {

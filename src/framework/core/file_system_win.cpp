@@ -77,8 +77,10 @@ int replace_with(const FilePath& replacement, const FilePath& target) noexcept {
                       nullptr))
         return io_code_from_system_error(GetLastError());
     const DWORD now = GetFileAttributesW(target.c_str());
-    if (now != INVALID_FILE_ATTRIBUTES && (now & users_attributes) != (attributes & users_attributes))
-        SetFileAttributesW(target.c_str(), (now & ~users_attributes) | (attributes & users_attributes));
+    if (now != INVALID_FILE_ATTRIBUTES &&
+        (now & users_attributes) != (attributes & users_attributes))
+        SetFileAttributesW(target.c_str(),
+                           (now & ~users_attributes) | (attributes & users_attributes));
     return 0;
 }
 

@@ -12,7 +12,8 @@ namespace pipetto {
 namespace {
 
 // Spelt in the path's own characters, so no conversion is needed.
-constexpr FilePath::value_type temporary_prefix[] = {'~', 'p', 'i', 'p', 'e', 't', 't', 'o', '-', 0};
+constexpr FilePath::value_type temporary_prefix[] = {'~', 'p', 'i', 'p', 'e',
+                                                     't', 't', 'o', '-', 0};
 constexpr FilePath::value_type temporary_suffix[] = {'.', 't', 'm', 'p', 0};
 constexpr std::size_t temporary_digits = 8;
 

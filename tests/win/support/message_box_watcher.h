@@ -37,7 +37,6 @@ class MessageBoxWatcher {
 
 // Reads the message boxes of `process_id` (another program), answering each with OK, or
 // a question with `answer_to_questions`.
-std::vector<ShownMessage> answer_message_boxes_of(DWORD process_id,
-                                                  int answer_to_questions = IDNO);
+std::vector<ShownMessage> answer_message_boxes_of(DWORD process_id, int answer_to_questions = IDNO);
 
 } // namespace pipetto::tests
