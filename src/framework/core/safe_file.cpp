@@ -3,9 +3,11 @@
 #include "framework/core/errors.h"
 #include "framework/core/file_system.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace pipetto {
 
@@ -102,8 +104,14 @@ void refuse_read_only_target(const FilePath& target) {
 }
 
 // A write cut short (a power cut, a kill) leaves its temporary file; only names of our own
-// pattern are touched. One that another write still holds open can't be removed.
+// pattern are touched, and one that another write still holds open can't be removed. Such
+// leftovers come from earlier runs, so each folder is looked through at its first write of
+// the run only.
 void remove_leftover_temporaries(const FilePath& folder) {
+    static std::vector<FilePath> looked_through;
+    if (std::find(looked_through.begin(), looked_through.end(), folder) != looked_through.end())
+        return;
+    looked_through.push_back(folder);
     for (const FilePath::string_type& name : file_names_like(folder, prefix_view, suffix_view))
         if (is_temporary_file_name(name))
             remove_file(folder / name);
