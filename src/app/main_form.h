@@ -85,6 +85,10 @@ class TMainform : public win::Form {
     // Adds the colour the Grab page shows, unless it is listed already; true when added.
     bool AddToHistory();
     void HistoryListClick();
+    // A row highlighted by the keys or a right click becomes the chosen one, as a click's.
+    void HistoryListSelect();
+    // Ctrl+C in the list copies the chosen row's Html form, as its copy button does.
+    void HistoryListCopy();
     void HistoryListCustomDrawSubItem(win::SubItemDraw& cell);
     void ItemNameChange();
     void ItemNameClick();
@@ -133,7 +137,7 @@ class TMainform : public win::Form {
 
     // The kept colours: row k of HistoryList is slot k+1.
     ::pipetto::HistoryTable HistoryTable;
-    // The colour and position of the history row last clicked.
+    // The colour and position of the history row chosen last: the highlighted one.
     TColor SelectedColor = 0;
     int SelectedIndex = 0;
 
@@ -181,6 +185,8 @@ class TMainform : public win::Form {
     // The cursor lies where this window is, or is about to show.
     bool CursorOverOwnWindow() const;
     void fill_history_list();
+    // Records `row` as the chosen one: SelectedColor, SelectedIndex, PixelImage2, ItemName.
+    void ChooseHistoryRow(int row);
     // History copies: false, after telling the user, when there is no colour to copy.
     bool history_colour_ready();
     void copy_history_text(std::string_view text);

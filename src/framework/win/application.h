@@ -84,6 +84,10 @@ class Application {
 // message loop of the program calls it.
 bool is_dialog_key_message(const MSG& message);
 
+// Gives the focus back to `window` after a message box or a modal window, which leave it
+// on the window they were shown over; a window gone or hidden meanwhile is left alone.
+void restore_focus(HWND window) noexcept;
+
 // Hands an exception caught at a Win32 callback to the error display. Never throws.
 void report_exception(const std::exception& error) noexcept;
 void report_unknown_exception() noexcept;
