@@ -53,7 +53,9 @@ class TMainform : public win::Form {
     bool FormClose();
     void FormDestroy();
     void Load();
-    void Save();
+    // Writes config.ini, then history.dat, each even when the other fails; a failure is
+    // told in the error display. True when nothing failed.
+    bool Save();
 
     // Every change to the kept colours calls this: history.dat is written within half a
     // second, and a burst of changes (a name being typed) is written once.
@@ -175,6 +177,11 @@ class TMainform : public win::Form {
     void SaveSettings();
     void LoadHistory();
     void SaveHistory();
+    // After Load: where the files can't be written, the user is told once, and they are
+    // never tried.
+    void TellWhatWontBeKept();
+    // The stored pair of hotkeys read as the Settings page would have let it be chosen.
+    void KeepLoupeKeyApart();
     // The Windows session ends: both files are written as a close writes them.
     void SessionEnding();
     // A second start of Pipetto in this folder asks this window to the front.
@@ -191,6 +198,11 @@ class TMainform : public win::Form {
     FilePath settings_directory_;
     // config.ini could not be read at start-up: it is never written over at close.
     bool settings_unreadable_ = false;
+    // The user made config.ini or history.dat read-only, or the folder takes no new files
+    // (a write-protected stick, a folder under Program Files): those files aren't written.
+    bool settings_read_only_ = false;
+    bool history_read_only_ = false;
+    bool folder_refuses_new_files_ = false;
     HistoryFile history_file_;
     win::HookHandle mouse_filter_;
     // The colour text of the row last clicked, when it was no colour.

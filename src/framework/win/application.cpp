@@ -89,6 +89,11 @@ void Application::show_information(std::string_view message) const {
     restore_focus(focus);
 }
 
+bool Application::ask(std::string_view question) const {
+    return MessageBoxW(front_window(), widen(question).c_str(), widen(title_).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
 HCURSOR Application::cursor(int slot) const noexcept {
     if (slot >= 0 && slot < cursor_slots && cursors_[slot])
         return cursors_[slot].get();

@@ -51,6 +51,9 @@ class Application {
     void show_exception(const std::exception& error) const;
     // "Informationen" box with one OK button.
     void show_information(std::string_view message) const;
+    // A question with the title, a question icon and the buttons Yes and No, No the
+    // default (the answer that changes nothing); true for Yes.
+    bool ask(std::string_view question) const;
 
     // The application's cursor slots: a control whose cursor is slot n shows cursor(n).
     // Slot 0, the default, is the arrow unless set; a slot that was never set is the arrow.
