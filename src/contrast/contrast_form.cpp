@@ -31,7 +31,7 @@ TContrastForm::TContrastForm(TMainform& main_form)
     // Like the import/export dialog, though it is no dialog.
     closes_on_escape = true;
     // Beside "Import/Export", the other window the list opens, at the top of a column of
-    // its own: the items below keep their places, where hands (and scripts) find them.
+    // its own: the items below keep the places the user knows.
     main_form_.HistoryPopup.add_item(
         "Contrast...",
         [&main = main_form_] {
