@@ -163,6 +163,8 @@ void TContrastForm::Refresh() {
         return;
     const bool text_changed = !shown_ || shown_->first != text_;
     shown_ = colours;
+    // A new background alone changes three or four controls: one repaint request for all.
+    const win::GatheredRepaints one_request(graphic_children(), hwnd());
     verdict_ = judge_contrast(text_, background_);
     TextSwatch.set_colour(text_);
     BackSwatch.set_colour(background_);

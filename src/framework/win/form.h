@@ -117,6 +117,9 @@ class Form : public Window {
 
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
+    // The labels and images on the form itself, for a form that gathers their repaints.
+    GraphicChildren& graphic_children() noexcept { return graphic_children_; }
+
     // When set, destroying this window ends the message loop.
     bool quits_application = false;
     // When set, Esc closes the window as it closes one shown modally.

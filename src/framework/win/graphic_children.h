@@ -30,13 +30,34 @@ class GraphicChildren {
     // Clicks and the link cursor of the children on `parent`. True when handled.
     bool handle_mouse(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
+    // Adds `area` to the repaints gathered by a GatheredRepaints; false when none gathers.
+    bool gather(const RECT& area, bool erase);
+
   private:
+    friend class GatheredRepaints;
     GraphicControl* child_at(POINT point) const;
     GraphicControl* clickable_at(POINT point) const;
     void hover(HWND parent, GraphicControl* child);
     std::vector<GraphicControl*> children_;
     GraphicControl* pressed_ = nullptr;
     GraphicControl* hovered_ = nullptr;
+    HRGN gathered_ = nullptr; // set while gathering
+    bool gathered_erase_ = false;
+};
+
+// While it lives, the repaints the children of one parent ask for are gathered, and asked
+// for in one request when it ends: under Wine every request is a trip to the server, and
+// a window that changes several controls at a time would make one for each.
+class GatheredRepaints {
+  public:
+    GatheredRepaints(GraphicChildren& children, HWND parent);
+    GatheredRepaints(const GatheredRepaints&) = delete;
+    GatheredRepaints& operator=(const GatheredRepaints&) = delete;
+    ~GatheredRepaints();
+
+  private:
+    GraphicChildren& children_;
+    HWND parent_;
 };
 
 } // namespace pipetto::win

@@ -109,12 +109,45 @@ void GraphicControl::invalidate(bool erase) {
     if (!parent_ || !IsWindowVisible(parent_))
         return;
     const RECT area = bounds_in_parent();
+    if (owner_ && owner_->gather(area, erase))
+        return;
     InvalidateRect(parent_, &area, erase);
 }
 
 GraphicChildren::~GraphicChildren() {
     for (GraphicControl* child : children_)
         child->owner_ = nullptr;
+    if (gathered_)
+        DeleteObject(gathered_);
+}
+
+bool GraphicChildren::gather(const RECT& area, bool erase) {
+    if (!gathered_)
+        return false;
+    // Regions are combined in the process itself, without the server.
+    const HRGN added = CreateRectRgnIndirect(&area);
+    CombineRgn(gathered_, gathered_, added, RGN_OR);
+    DeleteObject(added);
+    gathered_erase_ = gathered_erase_ || erase;
+    return true;
+}
+
+GatheredRepaints::GatheredRepaints(GraphicChildren& children, HWND parent)
+    : children_(children), parent_(parent) {
+    if (!children_.gathered_) {
+        children_.gathered_ = CreateRectRgn(0, 0, 0, 0);
+        children_.gathered_erase_ = false;
+    }
+}
+
+GatheredRepaints::~GatheredRepaints() {
+    const HRGN gathered = std::exchange(children_.gathered_, nullptr);
+    if (!gathered)
+        return;
+    RECT box;
+    if (GetRgnBox(gathered, &box) != NULLREGION)
+        InvalidateRgn(parent_, gathered, children_.gathered_erase_);
+    DeleteObject(gathered);
 }
 
 void GraphicChildren::add(GraphicControl& child) {
