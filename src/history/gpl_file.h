@@ -16,8 +16,9 @@ namespace pipetto {
 // The whole file; `palette_name` (UTF-8) goes into the "Name:" line.
 std::string gpl_text(const PaletteColours& palette, std::string_view palette_name);
 
-// Reads a colour line as R, G and B, each 0 to 255, and the rest of the line (after the
-// blanks) as the name, so names with blanks are kept. The "Name:" and "Columns:" lines,
+// Reads a colour line as R, G and B, each 0 to 255, and the rest of the line as the name
+// (after the one tab that the format's programs write, or else after the blanks), so
+// names with blanks are kept. The "Name:" and "Columns:" lines,
 // comments, blank lines and lines with a value outside 0 to 255 are skipped. A file whose
 // first line isn't "GIMP Palette", or that holds a NUL byte, is no palette: nothing of it
 // is taken (`wrong_content`). The file is read as a stream; of each line only its first

@@ -22,7 +22,7 @@ std::string_view without_leading_blanks(std::string_view text) noexcept {
 }
 
 // A decimal value from 0 to 255 at the front of `text`, ended by a blank or the line's
-// end; it is taken off the text.
+// end; its digits are taken off the text.
 enum class Value { none, out_of_range };
 std::variant<Value, int> value_at(std::string_view& text) noexcept {
     std::size_t digits = 0;
@@ -35,7 +35,6 @@ std::variant<Value, int> value_at(std::string_view& text) noexcept {
     if (digits == 0 || (digits < text.size() && !is_blank(text[digits])))
         return Value::none;
     text.remove_prefix(digits);
-    text = without_leading_blanks(text);
     if (value > 255)
         return Value::out_of_range;
     return value;
@@ -98,11 +97,15 @@ class GplLines {
         line = without_leading_blanks(line);
         int rgb[3];
         for (int& value : rgb) {
+            line = without_leading_blanks(line);
             const auto read = value_at(line);
             if (!std::holds_alternative<int>(read))
                 return; // a comment, "Name:", "Columns:", a blank line, or a value past 255
             value = std::get<int>(read);
         }
+        // The palette's programs put one tab before the name, and keep the blanks after
+        // it; a line typed by hand may align its names with any blanks.
+        line = line.starts_with('\t') ? line.substr(1) : without_leading_blanks(line);
         std::string_view name = cut_ ? without_cut_sequence(line) : line;
         const TColor colour = static_cast<TColor>(rgb[0] | rgb[1] << 8 | rgb[2] << 16);
         if (collector_.take_palette_colour(colour, name) && !is_well_formed_utf8(name))

@@ -6,6 +6,18 @@
 
 namespace pipetto {
 
+namespace {
+
+// Most names are ASCII, which is the same in UTF-8 and needs no call to the system.
+std::string utf8_name(std::string_view ansi) {
+    for (const char c : ansi)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return utf8_from_ansi(ansi);
+    return std::string(ansi);
+}
+
+} // namespace
+
 PaletteColours palette_colours(const HistoryTable& table, bool with_name) {
     PaletteColours palette;
     palette.colours.reserve(static_cast<std::size_t>(table.count()));
@@ -18,7 +30,7 @@ PaletteColours palette_colours(const HistoryTable& table, bool with_name) {
             continue;
         }
         PaletteColour& out = palette.colours.emplace_back();
-        out.name = with_name ? utf8_from_ansi(entry.Name.view()) : html_form(*colour).str();
+        out.name = with_name ? utf8_name(entry.Name.view()) : html_form(*colour).str();
         out.red = red_of(*colour);
         out.green = green_of(*colour);
         out.blue = blue_of(*colour);

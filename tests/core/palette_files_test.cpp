@@ -171,13 +171,9 @@ TEST_F(PaletteFiles, EveryImportableFormatGivesBackTheSameColoursInTheSameOrder)
                 EXPECT_EQ(back.Ident.text(), kept.Ident.text());
                 EXPECT_EQ(back.RGB.text(), kept.RGB.text());
                 // An unnamed colour is named with the date and time, as a text line
-                // without "=" is; a GIMP palette drops a name's leading blanks.
-                std::string name = with_name ? kept.Name.text() : kept.Html.text();
-                if (name.empty())
-                    name = "dated";
-                else if (std::string_view(file) == "back.gpl")
-                    name.erase(0, name.find_first_not_of(' '));
-                EXPECT_EQ(back.Name.text(), name) << i;
+                // without "=" is.
+                const std::string name = with_name ? kept.Name.text() : kept.Html.text();
+                EXPECT_EQ(back.Name.text(), name.empty() ? "dated" : name) << i;
             }
         }
     }
@@ -192,17 +188,19 @@ TEST_F(PaletteFiles, AGimpPaletteIsReadByItsLinesAndRefusedWhenItIsNone) {
                                                    "\r\n"
                                                    "255 0 0\tlisted already\r\n"
                                                    "  0   0 255 Deep  blue \r\n"
+                                                   "1 2 3 \t  after blanks\r\n"
                                                    "256 0 0 too red\n"
                                                    "1 2 three\n"
                                                    "10 20 30\n"
                                                    "1 1 1 bad \xFF byte\n"
                                                    "007 8 9\tleading zeros");
-    EXPECT_EQ(hex_texts(batch),
-              (std::vector<std::string>{"$00FF0000", "$001E140A", "$00010101", "$00090807"}));
+    EXPECT_EQ(hex_texts(batch), (std::vector<std::string>{"$00FF0000", "$00030201", "$001E140A",
+                                                          "$00010101", "$00090807"}));
     EXPECT_EQ(batch.entries[0].caption, "Deep  blue ");
+    EXPECT_EQ(batch.entries[1].caption, "after blanks");
     EXPECT_EQ(batch.entries[0].entry.Ident.text(), "blue");
-    EXPECT_EQ(batch.entries[1].caption, "dated");
-    EXPECT_EQ(batch.entries[2].caption, "bad ? byte");
+    EXPECT_EQ(batch.entries[2].caption, "dated");
+    EXPECT_EQ(batch.entries[3].caption, "bad ? byte");
     EXPECT_EQ(message("hand.gpl", batch),
               "1 name was not UTF-8 text: the characters that could not be read show as \"?\".");
 

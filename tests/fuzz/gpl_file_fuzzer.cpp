@@ -82,7 +82,9 @@ std::optional<std::vector<Expected>> expected_entries(std::string_view file,
         if (!colour_line || rgb[0] > 255 || rgb[1] > 255 || rgb[2] > 255)
             continue;
         const std::string_view name =
-            line.substr(std::min(line.find_first_not_of(blanks), line.size()));
+            line.starts_with('\t')
+                ? line.substr(1)
+                : line.substr(std::min(line.find_first_not_of(blanks), line.size()));
         const std::string hex =
             hex_form(static_cast<TColor>(rgb[0] | rgb[1] << 8 | rgb[2] << 16)).str();
         if (listed.insert(hex).second)
