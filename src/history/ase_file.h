@@ -24,7 +24,7 @@ std::string ase_bytes(const PaletteColours& palette);
 // fit (a length beyond the file or too short for its content, a name without its
 // terminating zero, a model or value no writer makes) ends the reading: the colours
 // before it are taken and the file is `damaged`; so is a file that ends before its
-// blocks do. Every length is checked against what it bounds before anything is read for
+// counted blocks do. Sound blocks after the counted ones are read too. Every length is checked against what it bounds before anything is read for
 // it, and nothing is allocated by a length read from the file beyond one name's 128 KiB.
 ImportBatch read_ase_file(const FilePath& source, const HistoryTable& table,
                           const DateTimeName& date_time_name);

@@ -59,6 +59,8 @@ class ByteStream {
                static_cast<std::uint32_t>(b[2]) << 8 | b[3];
     }
 
+    bool at_end() { return next_ == end_ && !refill(); }
+
   private:
     bool refill() {
         end_ = file_.read_some(buffer_.data(), buffer_.size());
@@ -185,6 +187,10 @@ ImportBatch read_ase_file(const FilePath& source, const HistoryTable& table,
         for (std::uint32_t block = 0; sound && block < *count; ++block)
             sound = reader.block();
         batch.damaged = !sound;
+        // Some writers leave blocks out of the count (a group's end, say): what follows
+        // it is read too, as far as it is sound, and is no damage where it is not.
+        while (sound && !stream.at_end() && reader.block()) {
+        }
     } catch (const EInOutError& error) {
         batch.failure = error;
     }

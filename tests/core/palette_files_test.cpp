@@ -242,7 +242,8 @@ TEST_F(PaletteFiles, AnAseFileIsReadAsFarAsItIsSound) {
     const std::string good = ase_colour("Mid", "Gray", {0.5f}) + group +
                              ase_colour("Near", "RGB ", {0.1f, 0.2001f, 0.99999f}) +
                              ase_block(0x7777, "unknown block");
-    const ImportBatch batch = imported("good.ase", ase_file(8, good));
+    // A count that leaves out the last blocks, and bytes after them that are no block.
+    const ImportBatch batch = imported("good.ase", ase_file(6, good) + "xyz");
     EXPECT_EQ(hex_texts(batch), (std::vector<std::string>{"$00808080", "$000000FF", "$00FF331A"}));
     EXPECT_EQ(batch.entries[1].caption, "Red");
     EXPECT_FALSE(batch.damaged);

@@ -1,8 +1,8 @@
 // An Adobe Swatch Exchange file from any bytes: the reader never asks for more than the
 // file holds, and takes exactly what a plain reading of the whole file in memory takes:
-// the RGB and Gray entries up to the first block that doesn't fit, inside groups too,
-// each colour once and none listed already; CMYK and LAB entries counted; damage and a
-// foreign file told apart.
+// the RGB and Gray entries up to the first block that doesn't fit (counted or not), inside
+// groups too, each colour once and none listed already; CMYK and LAB entries counted;
+// damage and a foreign file told apart.
 
 #include "history/ase_file.h"
 
@@ -61,55 +61,55 @@ Expected expected_of(std::string_view file, std::set<std::string> listed) {
     }
     const std::uint32_t count = big_endian(file.substr(8, 4));
     std::size_t at = 12;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        if (file.size() - at < 6) {
-            result.damaged = true;
-            return result;
-        }
+    // One block: false when it doesn't fit.
+    const auto block_fits = [&] {
+        if (file.size() - at < 6)
+            return false;
         const std::uint32_t type = big_endian(file.substr(at, 2));
         const std::uint32_t length = big_endian(file.substr(at + 2, 4));
-        at += 6;
-        if (file.size() - at < length) {
-            result.damaged = true;
-            return result;
-        }
-        const std::string_view block = file.substr(at, length);
-        at += length;
+        if (file.size() - at - 6 < length)
+            return false;
+        const std::string_view block = file.substr(at + 6, length);
+        at += 6 + length;
         if (type != 1)
-            continue;
+            return true;
         const std::size_t units = block.size() >= 2 ? big_endian(block.substr(0, 2)) : 0;
         if (units == 0 || block.size() < 2 + units * 2 + 4 + 2 ||
-            block.substr(2 + units * 2 - 2, 2) != std::string_view("\0\0", 2)) {
-            result.damaged = true;
-            return result;
-        }
+            block.substr(2 + units * 2 - 2, 2) != std::string_view("\0\0", 2))
+            return false;
         const std::string_view model = block.substr(2 + units * 2, 4);
         const std::size_t values = model == "RGB " || model == "LAB " ? 3
                                    : model == "CMYK"                  ? 4
                                    : model == "Gray"                  ? 1
                                                                       : 0;
         const std::size_t first_value = 2 + units * 2 + 4;
-        if (values == 0 || block.size() < first_value + values * 4 + 2) {
-            result.damaged = true;
-            return result;
-        }
+        if (values == 0 || block.size() < first_value + values * 4 + 2)
+            return false;
         if (model == "CMYK" || model == "LAB ") {
             ++result.other_models;
-            continue;
+            return true;
         }
         int rgb[3];
         for (std::size_t c = 0; c < 3; ++c)
             rgb[c] = channel(block.substr(first_value + (model == "Gray" ? 0 : c * 4), 4));
-        if (rgb[0] < 0 || rgb[1] < 0 || rgb[2] < 0) {
-            result.damaged = true;
-            return result;
-        }
+        if (rgb[0] < 0 || rgb[1] < 0 || rgb[2] < 0)
+            return false;
         std::u32string name = decode_utf16(block.substr(2, units * 2 - 2), true);
         name = name.substr(0, name.find(U'\0'));
         const std::string hex =
             hex_form(static_cast<TColor>(rgb[0] | rgb[1] << 8 | rgb[2] << 16)).str();
         if (listed.insert(hex).second)
             result.entries.emplace_back(hex, encode_utf8(name));
+        return true;
+    };
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (!block_fits()) {
+            result.damaged = true;
+            return result;
+        }
+    }
+    // Blocks past the count are taken while they fit.
+    while (at < file.size() && block_fits()) {
     }
     return result;
 }
