@@ -94,7 +94,6 @@ class GplLines {
     }
 
     void take(std::string_view line) {
-        line = without_leading_blanks(line);
         int rgb[3];
         for (int& value : rgb) {
             line = without_leading_blanks(line);
@@ -106,7 +105,7 @@ class GplLines {
         // The palette's programs put one tab before the name, and keep the blanks after
         // it; a line typed by hand may align its names with any blanks.
         line = line.starts_with('\t') ? line.substr(1) : without_leading_blanks(line);
-        std::string_view name = cut_ ? without_cut_sequence(line) : line;
+        const std::string_view name = cut_ ? without_cut_sequence(line) : line;
         const TColor colour = static_cast<TColor>(rgb[0] | rgb[1] << 8 | rgb[2] << 16);
         if (collector_.take_palette_colour(colour, name) && !is_well_formed_utf8(name))
             ++batch_.names_not_utf8;
