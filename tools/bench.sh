@@ -81,6 +81,9 @@ row "AddToHistory at $rows_kept rows, colour added" "$(number history_add 'new c
 change_write=$(number history_write 'after a change' 2)
 close_write=$(number history_write "close's write" 2)
 row "write of history.dat after a change, 5000 entries" "${change_write} ms" "the close's write of both files, ${close_write} ms" "$(ratio "$change_write" "$close_write")" "-"
+tail_write=$(number history_write 'and 1000 more behind' 3)
+file_write=$(number history_write 'and 0 more behind' 3)
+row "write of history.dat with 1000 more records kept behind the 5000 listed" "${tail_write} ms" "the same file of the 5000 alone, ${file_write} ms" "$(ratio "$tail_write" "$file_write")" "-"
 row "extra writes of a 10-minute session, one stop a minute" "10 writes, $(number history_write '10-minute session' 3) bytes" "-" "-" "-"
 full_ws=$(number history_memory '^5000 entries' 2)
 empty_ws=$(number history_memory '^ *0 entries' 2)

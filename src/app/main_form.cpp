@@ -4,9 +4,17 @@
 
 #include "app/mouse_filter.h"
 #include "app/single_instance.h"
+#include "framework/core/safe_file.h"
 #include "framework/win/application.h"
 
 namespace pipetto {
+namespace {
+
+constexpr char close_anyway_question[] =
+    "Close Pipetto anyway? What could not be written is lost.\n\n"
+    "Choose No to keep Pipetto open: its colours can still be exported to another place.";
+
+} // namespace
 
 TMainform::TMainform(FilePath settings_directory, bool is_main_window)
     : settings_directory_(std::move(settings_directory)), history_file_(history_path()) {
@@ -24,12 +32,16 @@ void TMainform::FormCreate() {
 }
 
 bool TMainform::FormClose() {
+    const std::string caption_while_open = caption();
     set_caption("Close...");
     // The close writes the history itself; a write waiting for its timer is taken along.
     KillTimer(hwnd(), history_write_timer);
-    // A failing save throws: the error display shows it and the window stays open.
-    Save();
-    return true;
+    // A file that can't be written (a full disk, another program holding it) must not keep
+    // the user from ending Pipetto, nor end it behind their back: they choose.
+    if (Save() || win::Application::current().ask(close_anyway_question))
+        return true;
+    set_caption(caption_while_open);
+    return false;
 }
 
 void TMainform::SessionEnding() {
@@ -92,14 +104,24 @@ void TMainform::FormDestroy() {
 }
 
 void TMainform::Load() {
+    folder_refuses_new_files_ = new_file_refusal(settings_directory_) != 0;
     LoadSettings();
     ApplyGrabHotKey();
     LoadHistory();
+    TellWhatWontBeKept();
 }
 
-void TMainform::Save() {
-    SaveSettings();
-    SaveHistory();
+bool TMainform::Save() {
+    bool saved = true;
+    for (void (TMainform::*save)() : {&TMainform::SaveSettings, &TMainform::SaveHistory}) {
+        try {
+            (this->*save)();
+        } catch (const std::exception& error) {
+            win::Application::current().show_exception(error);
+            saved = false;
+        }
+    }
+    return saved;
 }
 
 LRESULT TMainform::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -52,7 +52,9 @@ class TMainform : public win::Form {
     bool FormClose();
     void FormDestroy();
     void Load();
-    void Save();
+    // Writes config.ini, then history.dat, each even when the other fails; a failure is
+    // told in the error display. True when nothing failed.
+    bool Save();
 
     // Every change to the kept colours calls this: history.dat is written within half a
     // second, and a burst of changes (a name being typed) is written once.
@@ -83,6 +85,10 @@ class TMainform : public win::Form {
     // Adds the colour the Grab page shows, unless it is listed already; true when added.
     bool AddToHistory();
     void HistoryListClick();
+    // A row highlighted by the keys or a right click becomes the chosen one, as a click's.
+    void HistoryListSelect();
+    // Ctrl+C in the list copies the chosen row's Html form, as its copy button does.
+    void HistoryListCopy();
     void HistoryListCustomDrawSubItem(win::SubItemDraw& cell);
     void ItemNameChange();
     void ItemNameClick();
@@ -131,7 +137,7 @@ class TMainform : public win::Form {
 
     // The kept colours: row k of HistoryList is slot k+1.
     ::pipetto::HistoryTable HistoryTable;
-    // The colour and position of the history row last clicked.
+    // The colour and position of the history row chosen last: the highlighted one.
     TColor SelectedColor = 0;
     int SelectedIndex = 0;
 
@@ -167,6 +173,11 @@ class TMainform : public win::Form {
     void SaveSettings();
     void LoadHistory();
     void SaveHistory();
+    // After Load: where the files can't be written, the user is told once, and they are
+    // never tried.
+    void TellWhatWontBeKept();
+    // The stored pair of hotkeys read as the Settings page would have let it be chosen.
+    void KeepLoupeKeyApart();
     // The Windows session ends: both files are written as a close writes them.
     void SessionEnding();
     // A second start of Pipetto in this folder asks this window to the front.
@@ -174,6 +185,8 @@ class TMainform : public win::Form {
     // The cursor lies where this window is, or is about to show.
     bool CursorOverOwnWindow() const;
     void fill_history_list();
+    // Records `row` as the chosen one: SelectedColor, SelectedIndex, PixelImage2, ItemName.
+    void ChooseHistoryRow(int row);
     // History copies: false, after telling the user, when there is no colour to copy.
     bool history_colour_ready();
     void copy_history_text(std::string_view text);
@@ -181,6 +194,11 @@ class TMainform : public win::Form {
     FilePath settings_directory_;
     // config.ini could not be read at start-up: it is never written over at close.
     bool settings_unreadable_ = false;
+    // The user made config.ini or history.dat read-only, or the folder takes no new files
+    // (a write-protected stick, a folder under Program Files): those files aren't written.
+    bool settings_read_only_ = false;
+    bool history_read_only_ = false;
+    bool folder_refuses_new_files_ = false;
     HistoryFile history_file_;
     win::HookHandle mouse_filter_;
     // The colour text of the row last clicked, when it was no colour.

@@ -309,6 +309,8 @@ void TMainform::build() {
     HistoryPopup.add_item("Delete", [this] { Lschen1Click(); });
     HistoryPopup.add_item("Delete All", [this] { Alleentfernen1Click(); });
     HistoryList.set_popup_menu(&HistoryPopup);
+    HistoryList.on_select = [this] { HistoryListSelect(); };
+    HistoryList.on_copy = [this] { HistoryListCopy(); };
 
     // The sampler: enabled from the start, so grabbing begins with the message loop.
     ColorPicker.SetOnTimer([this] { ColorPickerIdle(); });

@@ -57,7 +57,9 @@ std::optional<int> hotkey_index(std::optional<int> stored) {
 
 void TMainform::LoadSettings() {
     const FilePath path = config_path();
-    if (!file_exists(path)) {
+    const std::optional<FileFacts> facts = file_facts(path);
+    settings_read_only_ = facts && facts->read_only;
+    if (!facts || !facts->is_regular_file) {
         set_always_on_top(true);
         set_position(default_left, default_top);
         return;
@@ -92,12 +94,14 @@ void TMainform::LoadSettings() {
         GrabKey.set_item_index(*grab);
         GrabLabel.set_text("Start/Stop: " + GrabKey.selected_text());
     }
-    if (const std::optional<int> loupe = hotkey_index(integers.read("hotkey", "loupe")))
+    if (const std::optional<int> loupe = hotkey_index(integers.read("hotkey", "loupe"))) {
         LoupeKey.set_item_index(*loupe);
+        KeepLoupeKeyApart();
+    }
 }
 
 void TMainform::SaveSettings() {
-    if (settings_unreadable_)
+    if (settings_unreadable_ || settings_read_only_ || folder_refuses_new_files_)
         return;
     const FilePath path = config_path();
     const std::string shown_path = win::narrow(path.native());

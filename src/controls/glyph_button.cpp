@@ -1,5 +1,7 @@
 #include "controls/glyph_button.h"
 
+#include <oleacc.h>
+
 #include <mmsystem.h>
 
 #include <algorithm>
@@ -152,6 +154,16 @@ void TGlyphButton::configure(const win::Properties& properties) {
 
 std::string TGlyphButton::hint_text(const win::Properties&) const {
     return hint_;
+}
+
+std::string TGlyphButton::accessible_name() const {
+    if (std::string caption = text(); !caption.empty())
+        return caption;
+    return hint_.substr(0, hint_.find_first_of("\r\n"));
+}
+
+long TGlyphButton::accessible_role() const {
+    return ROLE_SYSTEM_PUSHBUTTON;
 }
 
 // Property setters.

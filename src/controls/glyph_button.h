@@ -139,6 +139,9 @@ class TGlyphButton : public win::Control {
     bool dialog_char(wchar_t character) override;
     bool takes_no_characters() const override { return true; }
     std::string hint_text(const win::Properties& properties) const override;
+    // A button without a caption is named by its hint's first line ("Open Loupe").
+    std::string accessible_name() const override;
+    long accessible_role() const override;
 
   protected:
     WindowKind window_kind(const win::Properties& properties) const override;

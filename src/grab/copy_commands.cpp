@@ -1,5 +1,5 @@
 // The twelve copy commands. The Grab page copies what it shows; the History page copies
-// the colour of the row last clicked, built afresh from SelectedColor.
+// the colour of the row chosen last, built afresh from SelectedColor.
 
 #include "app/main_form.h"
 #include "colour/named_colours.h"
@@ -53,6 +53,9 @@ void TMainform::HexCopyBtn2Click() {
 }
 void TMainform::HtmlCopyBtn2Click() {
     copy_history_text(html_form(SelectedColor));
+}
+void TMainform::HistoryListCopy() {
+    HtmlCopyBtn2Click();
 }
 void TMainform::LongCopyBtn2Click() {
     copy_history_text(long_form(SelectedColor));

@@ -10,6 +10,7 @@ namespace pipetto {
 HistoryLoadResult HistoryFile::load(HistoryTable& table) {
     // Cleared first: any way out of here but the end leaves the file protected.
     may_overwrite_ = false;
+    kept_aside_.clear();
     HistoryLoadResult result;
 
     FileHandle file;
@@ -26,6 +27,7 @@ HistoryLoadResult HistoryFile::load(HistoryTable& table) {
     if (!facts)
         throw EInOutError(io_code::file_not_found);
     result.records_in_file = facts->size / sizeof(THistoryEntry);
+    result.read_only = facts->read_only;
 
     THistoryEntry record;
     for (std::uintmax_t i = 0; i < result.records_in_file && !table.full(); ++i) {
@@ -33,19 +35,23 @@ HistoryLoadResult HistoryFile::load(HistoryTable& table) {
         table.append(record);
         ++result.records_loaded;
     }
+    std::string rest(result.records_left_out() * sizeof(THistoryEntry), '\0');
+    file.read_exact(rest.data(), rest.size());
     file.close();
 
+    kept_aside_ = std::move(rest);
     result.complete = result.records_left_out() == 0;
-    may_overwrite_ = result.complete;
+    may_overwrite_ = !result.read_only;
     return result;
 }
 
 bool HistoryFile::save(const HistoryTable& table) const {
     if (!may_overwrite_)
         return false;
-    replace_file(path_, [&table](FileHandle& file) {
+    replace_file(path_, [this, &table](FileHandle& file) {
         file.write(table.live_slots(),
                    sizeof(THistoryEntry) * static_cast<std::size_t>(table.count()));
+        file.write(kept_aside_.data(), kept_aside_.size());
     });
     return true;
 }

@@ -17,10 +17,11 @@ namespace {
 
 constexpr SIZE selected_pixel_size{15, 18};
 
-// A row's colour is its colour text cut to "$" and 8 digits. The digits are ASCII, so the
-// stored bytes are read as they are; only an error message needs them as program text.
+// A row's colour is its whole colour text read as a colour: a Hex text, or an identifier
+// such as "clMoneyGreen"; "$000000FF0" is none. The text is ASCII where it is a colour, so
+// the stored bytes are read as they are; only an error message needs them as program text.
 std::string_view colour_text_of(const THistoryEntry& entry) {
-    return entry.Hex.view().substr(0, 9);
+    return entry.Hex.view();
 }
 
 } // namespace
@@ -29,9 +30,24 @@ void TMainform::HistoryListClick() {
     const int row = HistoryList.selected_row();
     if (row < 0 || row >= HistoryTable.count())
         return;
+    ChooseHistoryRow(row);
+    // Reported here, once per click; drawing the row never complains, and nor does
+    // moving through the rows with the keys.
+    if (unreadable_selected_colour_)
+        throw EConvertError::invalid_integer(*unreadable_selected_colour_);
+}
+
+void TMainform::HistoryListSelect() {
+    const int row = HistoryList.selected_row();
+    if (row >= 0 && row < HistoryTable.count())
+        ChooseHistoryRow(row);
+}
+
+// The highlighted row is the chosen colour, however it was highlighted: the copies, the
+// Pixel swatch and the name field follow it.
+void TMainform::ChooseHistoryRow(int row) {
     const std::string_view colour_text = colour_text_of(HistoryTable.slot(row + 1));
-    const auto colour = try_colour_from_text(colour_text);
-    if (colour) {
+    if (const auto colour = try_colour_from_text(colour_text)) {
         SelectedColor = *colour;
         unreadable_selected_colour_.reset();
         PixelImage2.fill(win::to_colorref(SelectedColor), selected_pixel_size);
@@ -41,18 +57,17 @@ void TMainform::HistoryListClick() {
     }
     SelectedIndex = row;
     ItemName.set_text(HistoryList.caption(row));
-    // Reported here, once per click; drawing the row never complains.
-    if (!colour)
-        throw EConvertError::invalid_integer(*unreadable_selected_colour_);
 }
 
 void TMainform::HistoryListCustomDrawSubItem(win::SubItemDraw& cell) {
     if (cell.sub_item != 1 || cell.row < 0 || cell.row >= HistoryTable.count())
         return;
     // A row without a colour keeps the list's own colours, so its text stays readable.
+    // A swatch stays its colour while the row is highlighted: the Name cell shows that.
     if (const auto colour = try_colour_from_text(colour_text_of(HistoryTable.slot(cell.row + 1)))) {
         cell.text_colour = win::to_colorref(*colour);
         cell.back_colour = cell.text_colour;
+        cell.solid = true;
     }
 }
 
@@ -61,8 +76,9 @@ void TMainform::ItemNameChange() {
         win::Application::current().show_information(select_colour_message);
         return;
     }
-    // The row last clicked may be gone (deleted since); then there is nothing to rename.
-    if (SelectedIndex < 0 || SelectedIndex >= HistoryList.row_count() ||
+    // Only the highlighted row is renamed. The row chosen last may be gone (deleted since),
+    // or another row may stand in its place now: then there is nothing to rename.
+    if (SelectedIndex != HistoryList.selected_row() || SelectedIndex >= HistoryList.row_count() ||
         SelectedIndex >= HistoryTable.count())
         return;
     const std::string name = ItemName.text();

@@ -12,16 +12,17 @@
 namespace pipetto {
 namespace {
 
-std::string too_many_records_message(std::uintmax_t in_file) {
+std::string too_many_records_message(const HistoryLoadResult& result) {
     const std::string capacity = std::to_string(HistoryTable::capacity);
     std::string message = "history.dat holds ";
-    message.append(std::to_string(in_file))
-        .append(" colours, but Pipetto keeps at most ")
+    message.append(std::to_string(result.records_in_file))
+        .append(" colours, but Pipetto lists at most ")
         .append(capacity)
         .append(". The first ")
         .append(capacity)
-        .append(" are listed; history.dat is left as it is when Pipetto closes, so that no "
-                "colour is lost.");
+        .append(" are listed; the other ")
+        .append(std::to_string(result.records_left_out()))
+        .append(" stay in history.dat, after the listed ones, whenever Pipetto writes it.");
     return message;
 }
 
@@ -38,9 +39,11 @@ void TMainform::LoadHistory() {
         return;
     }
     fill_history_list();
+    history_read_only_ = result.read_only;
+    if (folder_refuses_new_files_)
+        history_file_.never_write();
     if (!result.complete)
-        win::Application::current().show_information(
-            too_many_records_message(result.records_in_file));
+        win::Application::current().show_information(too_many_records_message(result));
 }
 
 void TMainform::fill_history_list() {
@@ -54,7 +57,8 @@ void TMainform::fill_history_list() {
 }
 
 void TMainform::SaveHistory() {
-    // A history that was not loaded whole is never written over history.dat.
+    // A history that was not loaded whole, or that the user made read-only, is never
+    // written over history.dat.
     history_write_pending_ = false;
     history_file_.save(HistoryTable);
 }

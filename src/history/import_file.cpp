@@ -183,7 +183,7 @@ std::string history_full_import_message(std::uintmax_t lines_left_out) {
 }
 
 std::string not_a_text_file_message(std::string_view file_name) {
-    std::string message(file_name);
+    std::string message = quoted_in_message(file_name);
     message.append(" is not a text file. Nothing was imported: only text files with "
                    "Hex values can be imported.");
     return message;

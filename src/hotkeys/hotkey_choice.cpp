@@ -71,6 +71,13 @@ void TMainform::LoupeKeyChange() {
     }
 }
 
+// config.ini may hold a pair the Settings page never lets the user make (edited by hand,
+// or written by another copy): read through the page's own rule, the loupe gets the entry
+// next to the grab hotkey's, instead of a combination that Pipetto itself holds.
+void TMainform::KeepLoupeKeyApart() {
+    keep_apart(LoupeKey, GrabKey);
+}
+
 void TMainform::GlobalHotKeyKeyDown(TGlobalHotKey&, std::uint16_t&, TShiftState) {
     ColorPicker.SetEnabled(!ColorPicker.Enabled());
     if (ColorPicker.Enabled())

@@ -34,3 +34,25 @@ TEST(ErrorTexts, ConversionErrorQuotesTheRejectedText) {
     EXPECT_STREQ(EConvertError::invalid_integer("x=1").what(),
                  "'x=1' ist kein gültiger Integerwert");
 }
+
+TEST(ErrorTexts, AQuotedValueTooLongForAMessageBoxIsShortenedInTheMiddle) {
+    const std::string path = "C:\\Users\\someone\\Tools\\Pipetto\\config.ini";
+    EXPECT_EQ(cannot_write_message(path), "In " + path + " kann nicht geschrieben werden");
+    const std::string ordinary(longest_quoted_text, '7');
+    EXPECT_EQ(EConvertError::invalid_integer(ordinary).what(),
+              "'" + ordinary + "' ist kein gültiger Integerwert");
+
+    // Two-byte characters throughout: the cut never splits one.
+    std::string long_name = "Ordner";
+    for (int i = 0; i < 500; ++i)
+        long_name += "ä";
+    long_name += "\\history.dat";
+    const std::string shown = quoted_in_message(long_name);
+    EXPECT_LE(shown.size(), longest_quoted_text);
+    EXPECT_TRUE(shown.starts_with("Ordnerä"));
+    EXPECT_TRUE(shown.ends_with("ä\\history.dat"));
+    const std::size_t dots = shown.find("...");
+    ASSERT_NE(dots, std::string::npos);
+    EXPECT_NE(static_cast<unsigned char>(shown[dots + 3]) & 0xC0, 0x80);
+    EXPECT_NE(static_cast<unsigned char>(shown[dots - 1]), 0xC3) << "a lead byte without its tail";
+}

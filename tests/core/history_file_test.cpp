@@ -105,7 +105,7 @@ TEST_F(HistoryFileOnDisk, ADamagedLengthIsTakenAs30AndTheNextFieldStaysIntact) {
     EXPECT_EQ(table.slot(1).Hex.text(), "$00ABCDEF");
 }
 
-TEST_F(HistoryFileOnDisk, MoreRecordsThanSlotsLoadTheFirst5000AndKeepTheFile) {
+TEST_F(HistoryFileOnDisk, MoreRecordsThanSlotsLoadTheFirst5000AndKeepTheRestBehindThem) {
     std::string bytes;
     for (int i = 1; i <= HistoryTable::capacity + 1; ++i)
         bytes += record(std::to_string(i), "$00000000");
@@ -120,8 +120,10 @@ TEST_F(HistoryFileOnDisk, MoreRecordsThanSlotsLoadTheFirst5000AndKeepTheFile) {
     EXPECT_FALSE(result.complete);
     EXPECT_EQ(table.slot(5000).Name.text(), "5000");
 
-    EXPECT_FALSE(file.save(table));
-    EXPECT_EQ(contents(), bytes);
+    // A rename in the run reaches the file, and the record beyond the table stays last.
+    table.slot(1).Name.assign("renamed");
+    EXPECT_TRUE(file.save(table));
+    EXPECT_EQ(contents(), record("renamed", "$00000000") + bytes.substr(186));
 }
 
 TEST_F(HistoryFileOnDisk, AHistoryNotLoadedWholeIsNeverWrittenOver) {
@@ -130,6 +132,16 @@ TEST_F(HistoryFileOnDisk, AHistoryNotLoadedWholeIsNeverWrittenOver) {
     put(record("kept", "$00000001"));
     EXPECT_FALSE(never_loaded.save(table));
     EXPECT_EQ(fs::file_size(path), 186u);
+
+    // Read-only is the user's word: the file loads, and is never written.
+    fs::permissions(path, fs::perms::owner_read);
+    HistoryFile read_only(path);
+    EXPECT_TRUE(read_only.load(table).read_only);
+    EXPECT_EQ(table.count(), 1);
+    table.slot(1).Name.assign("renamed");
+    EXPECT_FALSE(read_only.save(table));
+    EXPECT_EQ(contents(), record("kept", "$00000001"));
+    table.clear();
 
     // A history.dat that can't be read at all (here a folder) fails to load, and the
     // failure leaves save() refusing.
@@ -149,7 +161,8 @@ TEST_F(HistoryFileOnDisk, AFailingSaveKeepsTheOldFile) {
     file.load(table);
     table.slot(1).Name.assign("renamed");
 
-    fs::create_directory(temporary_path_for(path).native());
+    // Made read-only by the user while Pipetto ran.
+    fs::permissions(path, fs::perms::owner_read);
     EXPECT_THROW(file.save(table), EInOutError);
     EXPECT_EQ(contents(), record("old", "$00000001"));
 }

@@ -6,6 +6,7 @@
 
 #include "support/scratch_folder.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -33,6 +34,15 @@ class SafeFile : public tests::ScratchFolderTest {
         return 0;
     }
 
+    // The names in the folder, sorted: what a write leaves behind.
+    std::vector<std::string> names_in(const fs::path& folder) const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
     fs::path target;
 };
 
@@ -42,11 +52,11 @@ TEST_F(SafeFile, ReplacesTheOldContentWholeAndLeavesNoTemporaryFile) {
     put(target, "old content that is longer than the new");
     replace_file(target, std::string("new\0bytes", 9));
     EXPECT_EQ(contents(target), std::string("new\0bytes", 9));
-    EXPECT_FALSE(fs::exists(temporary_path_for(target).native()));
 
     replace_file(dir / "fresh.ini", "");
     EXPECT_TRUE(fs::exists(dir / "fresh.ini"));
     EXPECT_EQ(fs::file_size(dir / "fresh.ini"), 0u);
+    EXPECT_EQ(names_in(dir), (std::vector<std::string>{"fresh.ini", "history.dat"}));
 }
 
 TEST_F(SafeFile, AWriterFailingHalfWayKeepsTheOldFileAndRemovesTheTemporary) {
@@ -58,16 +68,36 @@ TEST_F(SafeFile, AWriterFailingHalfWayKeepsTheOldFileAndRemovesTheTemporary) {
                               }),
                  EInOutError);
     EXPECT_EQ(contents(target), "kept");
-    EXPECT_FALSE(fs::exists(temporary_path_for(target).native()));
+    EXPECT_EQ(names_in(dir), std::vector<std::string>{"history.dat"});
 }
 
-TEST_F(SafeFile, ATemporaryPathThatCannotBeCreatedKeepsTheOldFile) {
-    put(target, "kept");
-    fs::create_directory(temporary_path_for(target).native());
-    EXPECT_EQ(io_code_of([&] { replace_file(target, "new"); }), io_code::access_denied);
-    EXPECT_EQ(contents(target), "kept");
-    // Not ours, so not removed.
-    EXPECT_TRUE(fs::is_directory(temporary_path_for(target).native()));
+TEST_F(SafeFile, TheUsersFilesBesideTheTargetAreNeverUsedAndALinkStaysALink) {
+    // Names a user, or another program, might have chosen, a folder among them; and a
+    // leftover of a write of ours that a power cut ended.
+    put(dir / "history.dat.tmp", "precious user data");
+    fs::create_directory(dir / "history.tmp");
+    fs::create_directory(dir / "~pipetto-0badf00d.tmp");
+    put(dir / "~pipetto-notours.tmp", "user's");
+    put(dir / "~pipetto-0123abcd.tmp", "half a write");
+    EXPECT_TRUE(is_temporary_file_name(FilePath("~pipetto-0123abcd.tmp").native()));
+    put(target, "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    replace_file(target, "new");
+    EXPECT_EQ(contents(target), "new");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(contents(dir / "history.dat.tmp"), "precious user data");
+    EXPECT_EQ(names_in(dir),
+              (std::vector<std::string>{"history.dat", "history.dat.tmp", "history.tmp",
+                                        "~pipetto-0badf00d.tmp", "~pipetto-notours.tmp"}));
+
+    // Written through a link, the file it points at gets the content.
+    fs::create_directory(dir / "real");
+    put(dir / "real" / "config.ini", "old");
+    fs::create_symlink("real/config.ini", dir / "config.ini");
+    replace_file(dir / "config.ini", "new");
+    EXPECT_TRUE(fs::is_symlink(dir / "config.ini"));
+    EXPECT_EQ(contents(dir / "real" / "config.ini"), "new");
+    EXPECT_EQ(names_in(dir / "real"), std::vector<std::string>{"config.ini"});
 
     const fs::path nowhere = dir / "missing" / "config.ini";
     EXPECT_EQ(io_code_of([&] { replace_file(nowhere, "new"); }), io_code::file_not_found);
@@ -79,7 +109,7 @@ TEST_F(SafeFile, AFailingReplaceAfterWritingRemovesTheTemporary) {
     fs::create_directories(target / "inside");
     EXPECT_NE(io_code_of([&] { replace_file(target, "new"); }), 0);
     EXPECT_TRUE(fs::is_directory(target / "inside"));
-    EXPECT_FALSE(fs::exists(temporary_path_for(target).native()));
+    EXPECT_EQ(names_in(dir), std::vector<std::string>{"history.dat"});
 }
 
 TEST_F(SafeFile, AReadOnlyTargetIsRefusedAndKept) {
@@ -87,7 +117,7 @@ TEST_F(SafeFile, AReadOnlyTargetIsRefusedAndKept) {
     fs::permissions(target, fs::perms::owner_read | fs::perms::group_read);
     EXPECT_EQ(io_code_of([&] { replace_file(target, "new"); }), io_code::access_denied);
     EXPECT_EQ(contents(target), "kept");
-    EXPECT_FALSE(fs::exists(temporary_path_for(target).native()));
+    EXPECT_EQ(names_in(dir), std::vector<std::string>{"history.dat"});
 }
 
 TEST_F(SafeFile, FileFailuresCarryTheSystemErrorCodeOfTheirMessage) {

@@ -11,6 +11,7 @@
 
 #include "desktop_user.h"
 #include "framework/win/win_text.h"
+#include "linux_program.h"
 #include "pipetto_user.h"
 #include "running_program.h"
 #include "temporary_folder.h"
@@ -145,33 +146,79 @@ TEST_F(ImExportDialog, ExportTwiceImportAHandMadeFileCloseAndTheHistoryKeepsIt) 
                   .substr(31));
 }
 
-TEST_F(ImExportDialog, AFailingExportKeepsTheOldFileAndSaysWhyAndTheDialogStaysOpen) {
+TEST_F(ImExportDialog, ExportNeverUsesAFileOfTheUsersAndAFailureSaysWhatWindowsSaid) {
     folder.write("history.dat", tests::history_record("new", "$00123456"));
     const std::string old_content = "my colours=$00FFFFFF\r\n";
-    folder.write("read-only.txt", old_content);
-    SetFileAttributesW((folder / "read-only.txt").wstring().c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::string exported = "new=$00123456\r\n";
+    // Beside the targets: a file of the user's and a folder, each under the name a
+    // temporary file of the target's might have; and a leftover of an export of ours cut
+    // short by a power cut.
+    folder.write("victim.txt", old_content);
+    folder.write("victim.txt.tmp", "precious user data");
     folder.write("blocked.txt", old_content);
     std::filesystem::create_directory(folder / "blocked.txt.tmp");
+    folder.write("~pipetto-00c0ffee.tmp", "half an export");
+    // What the user set on a file stays.
+    folder.write("hidden.txt", old_content);
+    SetFileAttributesW((folder / "hidden.txt").wstring().c_str(), FILE_ATTRIBUTE_HIDDEN);
+    folder.write("read-only.txt", old_content);
+    SetFileAttributesW((folder / "read-only.txt").wstring().c_str(), FILE_ATTRIBUTE_READONLY);
+    folder.write("locked.txt", old_content);
+    // Written through a symbolic link, the file it points at gets the export.
+    folder.write("real.txt", old_content);
+    const tests::SymbolicLink link(folder / "link.txt", "real.txt");
     start();
     open_dialog_from_popup_menu();
 
-    for (const char* name : {"read-only.txt", "blocked.txt"}) {
+    for (const char* name : {"victim.txt", "blocked.txt", "hidden.txt", "link.txt"}) {
+        SCOPED_TRACE(name);
+        use_file_dialog(L"Export", L"Export", (folder / name).wstring());
+        EXPECT_TRUE(tests::wait_until([&] { return folder.read(name) == exported; }, 5s))
+            << folder.read(name);
+    }
+    EXPECT_EQ(folder.read("real.txt"), exported);
+    EXPECT_EQ(folder.read("victim.txt.tmp"), "precious user data");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "blocked.txt.tmp"));
+    EXPECT_EQ(GetFileAttributesW((folder / "hidden.txt").wstring().c_str()) & FILE_ATTRIBUTE_HIDDEN,
+              static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+    for (const auto& shown : program->answer_message_boxes(1, 300ms))
+        ADD_FAILURE() << shown.text;
+
+    // Another program holds locked.txt open without sharing it.
+    HANDLE held = CreateFileW((folder / "locked.txt").wstring().c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::pair<const char*, const char*> refused[] = {
+        {"read-only.txt", "Dateizugriff verweigert."}, {"locked.txt", "E/A-Fehler 32."}};
+    for (const auto& [name, told] : refused) {
         SCOPED_TRACE(name);
         use_file_dialog(L"Export", L"Export", (folder / name).wstring());
         const auto shown = program->answer_message_boxes(1, 5s);
         ASSERT_EQ(shown.size(), 1u);
         EXPECT_EQ(shown[0].title, "Pipetto 2.0");
-        EXPECT_EQ(shown[0].text, "Dateizugriff verweigert.");
-        EXPECT_EQ(folder.read(name), old_content);
+        EXPECT_EQ(shown[0].text, told);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+    }
+    CloseHandle(held);
+    EXPECT_EQ(folder.read("read-only.txt"), old_content);
+    EXPECT_EQ(folder.read("locked.txt"), old_content);
+
+    // Typed names of a file, and of a folder, that aren't there.
+    const std::pair<std::wstring, const char*> missing[] = {
+        {(folder / "missing.txt").wstring(), "Datei nicht gefunden."},
+        {(folder / "no folder" / "ccexport.txt").wstring(), "Ungültiger Dateiname."}};
+    for (const auto& [name, told] : missing) {
+        use_file_dialog(L"Import", L"Import", name);
+        const auto shown = program->answer_message_boxes(1, 5s);
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, told);
         EXPECT_TRUE(IsWindowVisible(dialog));
     }
 
-    // A typed name of a file that isn't there.
-    use_file_dialog(L"Import", L"Import", (folder / "missing.txt").wstring());
-    const auto shown = program->answer_message_boxes(1, 5s);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].text, "Datei nicht gefunden.");
-    EXPECT_TRUE(IsWindowVisible(dialog));
+    // Nothing of Pipetto's is left beside the files.
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        EXPECT_FALSE(entry.path().filename().wstring().starts_with(L"~pipetto-"))
+            << entry.path().filename().string();
 }
 
 TEST_F(ImExportDialog, ThePaletteTypesGoOutThroughTheSaveDialogAndComeBackThroughTheOpenDialog) {

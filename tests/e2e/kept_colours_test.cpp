@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <thread>
 
 #include "desktop_user.h"
@@ -112,4 +113,56 @@ TEST(KeptColours, AKeptColourARenameADeleteAndAnImportAreOnDiskBeforeAKill) {
     EXPECT_EQ(history(), before_kill);
     EXPECT_FALSE(folder.exists("history.dat.tmp"));
     EXPECT_EQ(name_in_record(history(), 0), "firstx");
+}
+
+TEST(KeptColours, BeyondTheFirst5000TheRecordsStayBehindTheListAndTheRunsChangesAreWritten) {
+    TemporaryFolder folder;
+    const auto record = [](int i) {
+        char hex[10];
+        std::snprintf(hex, sizeof hex, "$00%06X", i);
+        return history_record("colour " + std::to_string(i), hex);
+    };
+    std::string stored;
+    for (int i = 1; i <= 5003; ++i)
+        stored += record(i);
+    folder.write("history.dat", stored);
+    RunningProgram program(folder.path());
+    const auto shown = program.answer_message_boxes(1, 20s);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "history.dat holds 5003 colours, but Pipetto lists at most 5000. The "
+                             "first 5000 are listed; the other 3 stay in history.dat, after the "
+                             "listed ones, whenever Pipetto writes it.");
+    const HWND main = program.wait_for_window(L"TMainform");
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(tests::open_history_page(main));
+    const HWND list = tests::child_of_class(main, L"SysListView32");
+    RECT header;
+    GetWindowRect(tests::child_of_class(list, L"SysHeader32"), &header);
+    const auto row_point = [&](int row) {
+        return POINT{header.left + 30, header.bottom + 7 + row * 16};
+    };
+
+    // The first row renamed, the second deleted.
+    tests::click_at(row_point(0));
+    const HWND item_name = tests::child_of_class(main, L"Edit", true);
+    ASSERT_TRUE(tests::wait_until([&] { return window_text_of(item_name) == "colour 1"; }, 2s))
+        << window_text_of(item_name);
+    RECT edit;
+    GetWindowRect(item_name, &edit);
+    tests::click_at({edit.right - 4, (edit.top + edit.bottom) / 2});
+    ASSERT_TRUE(tests::wait_until([&] { return tests::focus_of(main) == item_name; }, 2s));
+    tests::type_keys({VK_END, 'X'});
+    ASSERT_TRUE(tests::open_history_popup(main, row_point(1)));
+    tests::click_at({row_point(1).x + 30, row_point(1).y + 38});
+    ASSERT_TRUE(
+        tests::wait_until([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 4999; }, 5s));
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.wait_for_exit(), 0);
+    const std::string written = folder.read("history.dat");
+    ASSERT_EQ(written.size(), 5002u * record_size);
+    EXPECT_EQ(name_in_record(written, 0), "colour 1x");
+    EXPECT_EQ(written.substr(record_size, 4998 * record_size),
+              stored.substr(2 * record_size, 4998 * record_size));
+    EXPECT_EQ(written.substr(4999 * record_size), stored.substr(5000 * record_size));
 }

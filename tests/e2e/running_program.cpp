@@ -52,12 +52,14 @@ HWND RunningProgram::wait_for_window(const wchar_t* class_name,
     return nullptr;
 }
 
-std::vector<ShownMessage>
-RunningProgram::answer_message_boxes(size_t count, std::chrono::milliseconds timeout) const {
+std::vector<ShownMessage> RunningProgram::answer_message_boxes(size_t count,
+                                                               std::chrono::milliseconds timeout,
+                                                               int answer_to_questions) const {
     std::vector<ShownMessage> shown;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (shown.size() < count && std::chrono::steady_clock::now() < deadline) {
-        for (ShownMessage& message : answer_message_boxes_of(process_.dwProcessId))
+        for (ShownMessage& message :
+             answer_message_boxes_of(process_.dwProcessId, answer_to_questions))
             shown.push_back(std::move(message));
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }

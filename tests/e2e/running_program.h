@@ -28,10 +28,10 @@ class RunningProgram {
     // The first top-level window of the program with this class, once it is visible.
     HWND wait_for_window(const wchar_t* class_name,
                          std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
-    // Message boxes shown by the program, answered with OK, collected until `timeout`
-    // passes or `count` have come.
-    std::vector<ShownMessage> answer_message_boxes(size_t count,
-                                                   std::chrono::milliseconds timeout) const;
+    // Message boxes shown by the program, answered with OK (a question with
+    // `answer_to_questions`), collected until `timeout` passes or `count` have come.
+    std::vector<ShownMessage> answer_message_boxes(size_t count, std::chrono::milliseconds timeout,
+                                                   int answer_to_questions = IDNO) const;
     // Waits for the program to end; its exit code, or -1 when it still runs.
     int wait_for_exit(std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
 

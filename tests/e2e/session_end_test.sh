@@ -42,5 +42,5 @@ size=$(stat -c %s "$folder/history.dat" 2>/dev/null || echo none)
 [ "$size" = 186 ] || fail "history.dat holds $size bytes, not the one kept colour"
 [ "$(head -c 32 "$folder/history.dat" | tail -c 1 | od -An -tu1 | tr -d ' ')" = 9 ] ||
     fail "the kept colour has no Hex text"
-[ ! -e "$folder/history.dat.tmp" ] || fail "a temporary file was left"
+ls "$folder" | grep -q "^~pipetto-" && fail "a temporary file was left"
 echo "both files written at the session's end"

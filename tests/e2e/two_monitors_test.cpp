@@ -94,8 +94,9 @@ class TwoMonitors : public ::testing::Test {
         if (tests::monitor_layout_script().empty())
             GTEST_SKIP() << "runs on the display of two monitors that tools/test.sh makes";
         // A run that ended before its own tear-down may have left a monitor unplugged.
-        if (win::monitor_work_areas().size() != 2)
+        if (win::monitor_work_areas().size() != 2) {
             ASSERT_TRUE(tests::change_monitor_layout("side-by-side"));
+        }
         ASSERT_EQ(win::monitor_work_areas().size(), 2u);
         for (const ScreenRect& area : win::monitor_work_areas())
             ASSERT_TRUE(area == primary_monitor || area == left_monitor);

@@ -143,7 +143,7 @@ TEST_F(ClipboardCopy, HistoryCopiesGiveTheFormsOfTheRowLastClicked) {
     form.PageControl.set_active_page(form.HistorySheet);
     form.HistoryList.select_row(0);
     form.HistoryListClick();
-    form.HistoryList.select_row(1); // moved to with the keyboard: no click, same colour
+    form.HistoryList.select_row(1); // selected by the program, not the user: same colour
 
     const std::pair<void (TMainform::*)(), std::string> copies[] = {
         {&TMainform::HexCopyBtn2Click, "$00FF901E"},

@@ -207,7 +207,7 @@ TEST_F(History, RenamingNeedsASelectedRowAndNeverTouchesARowThatIsGone) {
     click_row(*form, 1);
     form->HistoryList.select_row(1);
     form->Lschen1Click();
-    form->HistoryList.select_row(0); // as the keyboard would: no click
+    form->HistoryList.select_row(0); // selected by the program, not by the user: no row is chosen
     form->ItemName.set_text("renamed");
     EXPECT_EQ(captions(*form), std::vector<std::string>{"a"});
     EXPECT_EQ(form->HistoryTable.slot(1).Name.view(), "a");

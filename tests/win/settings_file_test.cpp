@@ -194,26 +194,33 @@ TEST(SettingsFile, SectionsAndKeysOfOthersSurviveASave) {
               "stayontop=True\r\n[loupe]\r\ncursor=True\r\n[hotkey]\r\ngrab=18\r\nloupe=0\r\n");
 }
 
-TEST(SettingsFile, AFileThatCantBeWrittenKeepsTheWindowOpenWithCloseInItsCaption) {
+TEST(SettingsFile, AFileThatCantBeWrittenIsToldAndTheUserChoosesWhetherToCloseAnyway) {
     TemporaryFolder folder;
     folder.write("config.ini", default_file);
-    // The temporary file the save writes first can't be made: its name is taken by a folder.
-    std::filesystem::create_directory(folder / "config.ini.tmp");
     folder.write("history.dat", "");
     TMainform form(folder.path(), false);
-    MessageBoxWatcher boxes;
-    EXPECT_FALSE(close(form));
-
-    ASSERT_EQ(boxes.texts().size(), 1u);
-    EXPECT_EQ(boxes.texts()[0],
-              "In " + windows_path(folder / "config.ini") + " kann nicht geschrieben werden.");
-    EXPECT_EQ(form.caption(), "Close...");
-    EXPECT_TRUE(IsWindow(form.hwnd()));
+    // Another program holds the file open without sharing it.
+    HANDLE held = CreateFileW((folder / "config.ini").wstring().c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    {
+        MessageBoxWatcher boxes(IDNO);
+        EXPECT_FALSE(close(form));
+        ASSERT_EQ(boxes.texts().size(), 2u);
+        EXPECT_EQ(boxes.texts()[0],
+                  "In " + windows_path(folder / "config.ini") + " kann nicht geschrieben werden.");
+        EXPECT_TRUE(boxes.messages()[1].question);
+        // No: Pipetto goes on as it was.
+        EXPECT_EQ(form.caption(), " Pipetto 2.0");
+        EXPECT_TRUE(IsWindow(form.hwnd()));
+    }
+    {
+        MessageBoxWatcher boxes(IDYES);
+        EXPECT_TRUE(close(form));
+        EXPECT_EQ(boxes.texts().size(), 2u);
+    }
+    CloseHandle(held);
     EXPECT_EQ(folder.read("config.ini"), default_file);
-
-    // Once the way is free again, the next close goes through.
-    std::filesystem::remove(folder / "config.ini.tmp");
-    EXPECT_TRUE(close(form));
 }
 
 TEST(SettingsFile, AFileThatCantBeReadIsReportedAndNeverWrittenOver) {
@@ -227,8 +234,9 @@ TEST(SettingsFile, AFileThatCantBeReadIsReportedAndNeverWrittenOver) {
     MessageBoxWatcher boxes;
     TMainform form(folder.path(), false);
     CloseHandle(held);
+    // Windows' own code for a file another program holds, which has no text of its own.
     ASSERT_EQ(boxes.texts().size(), 1u);
-    EXPECT_EQ(boxes.texts()[0], "Dateizugriff verweigert.");
+    EXPECT_EQ(boxes.texts()[0], "E/A-Fehler 32.");
     EXPECT_EQ(form.left(), 100);
     EXPECT_TRUE(form.always_on_top());
 

@@ -68,6 +68,9 @@ def loupe_glyph():
     for i in range(4):
         pixels[7 + i][3 - i] = dark
         pixels[8 + i][3 - i] = dark
+    # The button draws the bottom-left pixel's colour as its face: it must be the red
+    # background, so the handle ends one pixel short of the corner.
+    pixels[11][0] = RED
     return pixels
 
 

@@ -3,7 +3,7 @@
 namespace pipetto {
 
 EConvertError EConvertError::invalid_integer(std::string_view text) {
-    std::string message(text);
+    std::string message = quoted_in_message(text);
     message.insert(message.begin(), '\'');
     message += "' ist kein gültiger Integerwert";
     return EConvertError(message);
@@ -45,8 +45,32 @@ std::string error_display_text(std::string_view message) {
 
 std::string cannot_write_message(std::string_view path) {
     std::string message = "In ";
-    message.append(path).append(" kann nicht geschrieben werden");
+    message.append(quoted_in_message(path)).append(" kann nicht geschrieben werden");
     return message;
+}
+
+namespace {
+
+bool is_continuation_byte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+} // namespace
+
+std::string quoted_in_message(std::string_view text) {
+    if (text.size() <= longest_quoted_text)
+        return std::string(text);
+    // The end says most of a path (the file's name), the start where it lies.
+    const std::size_t kept = longest_quoted_text - 3;
+    std::size_t head = kept / 3;
+    std::size_t tail_start = text.size() - (kept - head);
+    while (head > 0 && is_continuation_byte(text[head]))
+        --head;
+    while (tail_start < text.size() && is_continuation_byte(text[tail_start]))
+        ++tail_start;
+    std::string shortened(text.substr(0, head));
+    shortened.append("...").append(text.substr(tail_start));
+    return shortened;
 }
 
 } // namespace pipetto

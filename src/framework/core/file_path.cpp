@@ -35,6 +35,10 @@ FilePath FilePath::operator/(string_view_type name) const {
     return FilePath(std::move(joined));
 }
 
+FilePath FilePath::folder() const {
+    return FilePath(native_.substr(0, native_.size() - file_name().size()));
+}
+
 FilePath::string_type FilePath::file_name() const {
     const string_view_type path = native_;
     const std::size_t cut = path.find_last_of(separators);

@@ -46,6 +46,9 @@ class FilePath {
     // Everything after the last separator (or, on Windows, after a leading "C:"): empty
     // for a path that ends in a separator.
     string_type file_name() const;
+    // Everything up to and including the last separator (or a leading "C:"): the folder
+    // the name lies in, ready for operator/; empty for a bare name.
+    FilePath folder() const;
 
     friend bool operator==(const FilePath&, const FilePath&) = default;
 

@@ -1,10 +1,11 @@
 #pragma once
-// The few questions the program asks about files, and its two operations on them, put to
-// the system directly. (std::filesystem's operations would bring the C++ streams and every
+// The few questions the program asks about files, and its operations on them, put to the
+// system directly. (std::filesystem's operations would bring the C++ streams and every
 // locale facet into the exe along with them.)
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "framework/core/file_path.h"
 
@@ -19,10 +20,22 @@ struct FileFacts {
 // Nothing when no file or folder of that name can be seen.
 std::optional<FileFacts> file_facts(const FilePath& path) noexcept;
 
-// Moves from onto to, replacing an existing to in one step; 0, or the error code for the
-// user's message (as io_code_from_errno gives it).
-int rename_replacing(const FilePath& from, const FilePath& to) noexcept;
+// The file the path leads to, symbolic links followed, so that a write through a link
+// replaces the file it points at and the link stays a link. The path itself when it leads
+// to no file.
+FilePath final_path(const FilePath& path);
+
+// Puts the new file `replacement` in the place of `target`, in one step. An existing target
+// keeps what the user set on it (its attributes and permissions); a new one is moved there.
+// 0, or the error code for the user's message.
+int replace_with(const FilePath& replacement, const FilePath& target) noexcept;
 
 void remove_file(const FilePath& path) noexcept;
+
+// The files (not folders) in `folder` whose names begin with `prefix` and end with
+// `suffix`; their names only.
+std::vector<FilePath::string_type> file_names_like(const FilePath& folder,
+                                                   FilePath::string_view_type prefix,
+                                                   FilePath::string_view_type suffix);
 
 } // namespace pipetto

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,12 +22,45 @@ std::optional<FileFacts> file_facts(const FilePath& path) noexcept {
     return facts;
 }
 
-int rename_replacing(const FilePath& from, const FilePath& to) noexcept {
-    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : io_code_from_errno(errno);
+FilePath final_path(const FilePath& path) {
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (resolved == nullptr)
+        return path;
+    FilePath final(resolved);
+    std::free(resolved);
+    return final;
+}
+
+int replace_with(const FilePath& replacement, const FilePath& target) noexcept {
+    // The replacement takes the target's permissions, as the user set them.
+    struct stat info;
+    if (stat(target.c_str(), &info) == 0)
+        chmod(replacement.c_str(), info.st_mode & 07777);
+    return std::rename(replacement.c_str(), target.c_str()) == 0 ? 0 : io_code_from_errno(errno);
 }
 
 void remove_file(const FilePath& path) noexcept {
     std::remove(path.c_str());
+}
+
+std::vector<FilePath::string_type> file_names_like(const FilePath& folder,
+                                                   FilePath::string_view_type prefix,
+                                                   FilePath::string_view_type suffix) {
+    std::vector<FilePath::string_type> names;
+    DIR* listing = opendir(folder.empty() ? "." : folder.c_str());
+    if (listing == nullptr)
+        return names;
+    while (const dirent* entry = readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix) || !name.ends_with(suffix) ||
+            name.size() < prefix.size() + suffix.size())
+            continue;
+        const std::optional<FileFacts> facts = file_facts(folder / name);
+        if (facts && facts->is_regular_file)
+            names.emplace_back(name);
+    }
+    closedir(listing);
+    return names;
 }
 
 } // namespace pipetto

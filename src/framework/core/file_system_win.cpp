@@ -1,6 +1,6 @@
 #include "framework/core/file_system.h"
 
-#include "framework/core/errors.h"
+#include "framework/core/system_error.h"
 
 #include <windows.h>
 
@@ -8,13 +8,25 @@ namespace pipetto {
 
 namespace {
 
-// Windows' own error codes are the codes the messages are numbered by already; only the two
-// "disk full" codes have a text of their own under 101.
-int io_code_from_system_error(DWORD error) noexcept {
-    if (error == ERROR_HANDLE_DISK_FULL || error == ERROR_DISK_FULL)
-        return io_code::disk_full;
-    return static_cast<int>(error);
-}
+// What a user sets on a file in its properties; ReplaceFileW carries them over, but not
+// every implementation of it does (Wine's drops them), so they are set again where lost.
+constexpr DWORD users_attributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+class FindHandle {
+  public:
+    explicit FindHandle(HANDLE handle) noexcept : handle_(handle) {}
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    ~FindHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            FindClose(handle_);
+    }
+    HANDLE get() const noexcept { return handle_; }
+
+  private:
+    HANDLE handle_;
+};
 
 } // namespace
 
@@ -29,14 +41,72 @@ std::optional<FileFacts> file_facts(const FilePath& path) noexcept {
     return facts;
 }
 
-int rename_replacing(const FilePath& from, const FilePath& to) noexcept {
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return 0;
-    return io_code_from_system_error(GetLastError());
+FilePath final_path(const FilePath& path) {
+    // Opened for no access at all: a file that others hold open, or that we may not read,
+    // still tells where it lies.
+    const HANDLE file =
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return path;
+    std::wstring final(MAX_PATH, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(file, final.data(), static_cast<DWORD>(final.size()),
+                                             FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length >= final.size()) {
+        final.resize(length);
+        length = GetFinalPathNameByHandleW(file, final.data(), static_cast<DWORD>(final.size()),
+                                           FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    }
+    CloseHandle(file);
+    if (length == 0 || length >= final.size())
+        return path;
+    final.resize(length);
+    return FilePath(std::move(final));
+}
+
+int replace_with(const FilePath& replacement, const FilePath& target) noexcept {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        if (MoveFileExW(replacement.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return 0;
+        return io_code_from_system_error(GetLastError());
+    }
+    if (!ReplaceFileW(target.c_str(), replacement.c_str(), nullptr,
+                      REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                      nullptr))
+        return io_code_from_system_error(GetLastError());
+    const DWORD now = GetFileAttributesW(target.c_str());
+    if (now != INVALID_FILE_ATTRIBUTES &&
+        (now & users_attributes) != (attributes & users_attributes))
+        SetFileAttributesW(target.c_str(),
+                           (now & ~users_attributes) | (attributes & users_attributes));
+    return 0;
 }
 
 void remove_file(const FilePath& path) noexcept {
     DeleteFileW(path.c_str());
+}
+
+std::vector<FilePath::string_type> file_names_like(const FilePath& folder,
+                                                   FilePath::string_view_type prefix,
+                                                   FilePath::string_view_type suffix) {
+    std::wstring pattern(prefix);
+    pattern.append(L"*").append(suffix);
+    std::vector<FilePath::string_type> names;
+    WIN32_FIND_DATAW found;
+    const FindHandle search(FindFirstFileExW((folder / pattern).c_str(), FindExInfoBasic, &found,
+                                             FindExSearchNameMatch, nullptr, 0));
+    if (search.get() == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::wstring_view name = found.cFileName;
+        // The pattern also matches the short 8.3 names Windows keeps beside long ones.
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && name.starts_with(prefix) &&
+            name.ends_with(suffix))
+            names.emplace_back(name);
+    } while (FindNextFileW(search.get(), &found));
+    return names;
 }
 
 } // namespace pipetto

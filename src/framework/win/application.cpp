@@ -72,8 +72,10 @@ void Application::show_taskbar_button() {
 }
 
 void Application::show_error(std::string_view message) const {
+    const HWND focus = GetFocus();
     MessageBoxW(front_window(), widen(error_display_text(message)).c_str(), widen(title_).c_str(),
                 MB_OK | MB_ICONERROR);
+    restore_focus(focus);
 }
 
 void Application::show_exception(const std::exception& error) const {
@@ -81,8 +83,15 @@ void Application::show_exception(const std::exception& error) const {
 }
 
 void Application::show_information(std::string_view message) const {
+    const HWND focus = GetFocus();
     MessageBoxW(front_window(), widen(message).c_str(), L"Informationen",
                 MB_OK | MB_ICONINFORMATION);
+    restore_focus(focus);
+}
+
+bool Application::ask(std::string_view question) const {
+    return MessageBoxW(front_window(), widen(question).c_str(), widen(title_).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 HCURSOR Application::cursor(int slot) const noexcept {
@@ -146,8 +155,9 @@ FilePath Application::executable_directory() {
 }
 
 bool is_dialog_key_message(const MSG& message) {
-    if (message.message != WM_KEYDOWN && message.message != WM_SYSCHAR &&
-        message.message != WM_CHAR)
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN &&
+        message.message != WM_KEYUP && message.message != WM_SYSKEYUP &&
+        message.message != WM_SYSCHAR && message.message != WM_CHAR)
         return false;
     Form* form = Form::of_window(GetAncestor(message.hwnd, GA_ROOT));
     if (!form)
@@ -158,6 +168,12 @@ bool is_dialog_key_message(const MSG& message) {
         report_exception(error);
         return true;
     }
+}
+
+void restore_focus(HWND window) noexcept {
+    if (window && IsWindow(window) && IsWindowVisible(window) && IsWindowEnabled(window) &&
+        GetFocus() != window)
+        SetFocus(window);
 }
 
 void report_exception(const std::exception& error) noexcept {

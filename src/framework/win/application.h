@@ -51,6 +51,9 @@ class Application {
     void show_exception(const std::exception& error) const;
     // "Informationen" box with one OK button.
     void show_information(std::string_view message) const;
+    // A question with the title, a question icon and the buttons Yes and No, No the
+    // default (the answer that changes nothing); true for Yes.
+    bool ask(std::string_view question) const;
 
     // The application's cursor slots: a control whose cursor is slot n shows cursor(n).
     // Slot 0, the default, is the arrow unless set; a slot that was never set is the arrow.
@@ -80,6 +83,10 @@ class Application {
 // accelerators clicking buttons) before it is dispatched; true when one took it. Every
 // message loop of the program calls it.
 bool is_dialog_key_message(const MSG& message);
+
+// Gives the focus back to `window` after a message box or a modal window, which leave it
+// on the window they were shown over; a window gone or hidden meanwhile is left alone.
+void restore_focus(HWND window) noexcept;
 
 // Hands an exception caught at a Win32 callback to the error display. Never throws.
 void report_exception(const std::exception& error) noexcept;

@@ -1,11 +1,13 @@
 #include "framework/win/control.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <array>
 #include <exception>
 #include <stdexcept>
 
+#include "framework/win/accessible_object.h"
 #include "framework/win/application.h"
 #include "framework/win/win_text.h"
 #include "framework/win/window.h"
@@ -201,6 +203,18 @@ std::string Control::hint_text(const Properties& properties) const {
     return hint;
 }
 
+std::string Control::accessible_name() const {
+    return graphic_children_.accessible_names();
+}
+
+// A window that holds a link, and has no text of its own, is heard as that link.
+long Control::accessible_role() const {
+    wchar_t own[2] = {};
+    if (!hwnd_ || InternalGetWindowText(hwnd_, own, 2) > 0)
+        return 0;
+    return graphic_children_.accessible_names().empty() ? 0 : ROLE_SYSTEM_LINK;
+}
+
 bool Control::intercept(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }
@@ -223,6 +237,11 @@ LRESULT Control::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
             return result;
         if (graphic_children_.handle_mouse(hwnd_, message, wparam, lparam, result))
             return result;
+        if (message == WM_GETOBJECT)
+            if (const long role = accessible_role())
+                if (const LRESULT object = answer_accessible_object(hwnd_, wparam, lparam,
+                                                                    widen(accessible_name()), role))
+                    return object;
         if (intercept(message, wparam, lparam, result))
             return result;
     } catch (const std::exception& error) {

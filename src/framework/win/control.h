@@ -132,6 +132,15 @@ class Control {
     // the control took it (a button clicks).
     virtual bool dialog_key(UINT) { return false; }
     virtual bool dialog_char(wchar_t) { return false; }
+    // A key message while the control has the focus, before the form's own keys: true
+    // when the control took it as a command of its own (a list's copy, its context menu).
+    virtual bool command_key(const MSG&) { return false; }
+    // The name a screen reader gives a control whose role it is told (below): what the
+    // user reads there (a glyph button's hint, the caption of a link the window holds).
+    virtual std::string accessible_name() const;
+    // Its role (a ROLE_SYSTEM_ value) for a control Windows can't tell a client about
+    // itself; 0 leaves the control to the system.
+    virtual long accessible_role() const;
     // A focused control that types no characters lets a bare accelerator letter through.
     virtual bool takes_no_characters() const { return false; }
 

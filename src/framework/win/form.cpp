@@ -33,6 +33,10 @@ Form* Form::of_window(HWND window) noexcept {
 }
 
 bool Form::dialog_key_message(const MSG& message) {
+    if (Control* focused = Control::from_hwnd(GetFocus()); focused && focused->command_key(message))
+        return true;
+    if (navigation_key(message))
+        return true;
     const bool alt = GetKeyState(VK_MENU) < 0;
     if (message.message == WM_KEYDOWN) {
         if ((message.wParam != VK_RETURN && message.wParam != VK_ESCAPE) || alt ||
@@ -43,6 +47,8 @@ bool Form::dialog_key_message(const MSG& message) {
                 return true;
         return false;
     }
+    if (message.message != WM_CHAR && message.message != WM_SYSCHAR)
+        return false;
     // An accelerator letter: with Alt anywhere, or alone where the focused control takes
     // no characters of its own.
     Control* focused = Control::from_hwnd(GetFocus());

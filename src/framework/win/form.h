@@ -28,6 +28,8 @@ struct FormDescription {
     bool tool_window = true;
 };
 
+class PageControl;
+
 class Form : public Window {
   public:
     Form();
@@ -35,9 +37,14 @@ class Form : public Window {
 
     // The live form whose window is `window`, or null.
     static Form* of_window(HWND window) noexcept;
-    // Enter, Escape and the accelerators of the controls that answer them: true when a
-    // control took the key message.
+    // The keys of a dialog, offered before the message is dispatched: the focused
+    // control's own commands, moving the focus and switching pages (form_keyboard.cpp),
+    // and Enter, Escape and the accelerators of the controls that answer them. True when
+    // one took the key message.
     bool dialog_key_message(const MSG& message);
+
+    // The controls the keyboard reaches now (shown, enabled, tab stops), in reading order.
+    std::vector<HWND> tab_stops() const;
 
     void show();
     void hide();
@@ -122,6 +129,10 @@ class Form : public Window {
     HWND hwnd_of(std::string_view name) const;
     GraphicChildren& graphic_children_of(std::string_view name);
     void attach_hints();
+    bool navigation_key(const MSG& message);
+    void move_focus(int step);
+    void switch_page(PageControl& pages, int step);
+    PageControl* page_control() const;
 
     FormDescription description_{};
     UINT dpi_ = 96;

@@ -53,6 +53,7 @@ void Form::show_modal() {
         return;
     Application* application = Application::exists() ? &Application::current() : nullptr;
     const HWND previously_active = GetActiveWindow();
+    const HWND previous_focus = GetFocus();
     DisabledWindows others(hwnd(), application ? application->owner_window() : nullptr);
     const HWND outer_modal = application ? application->modal_window() : nullptr;
     if (application)
@@ -61,8 +62,8 @@ void Form::show_modal() {
     modal_ended_ = false;
 
     show();
-    if (const HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE))
-        SetFocus(first);
+    if (const std::vector<HWND> stops = tab_stops(); !stops.empty())
+        SetFocus(stops.front());
 
     MSG message;
     while (!modal_ended_ && hwnd()) {
@@ -74,7 +75,7 @@ void Form::show_modal() {
             break;
         }
         // Tab, the arrow keys, Enter and Esc move and act as in a dialog.
-        if (!IsDialogMessageW(hwnd(), &message)) {
+        if (!is_dialog_key_message(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
@@ -88,6 +89,8 @@ void Form::show_modal() {
         hide();
     if (previously_active && IsWindow(previously_active) && IsWindowVisible(previously_active))
         SetActiveWindow(previously_active);
+    // Activation alone puts the focus on the window itself; the keys go on where they went.
+    restore_focus(previous_focus);
 }
 
 } // namespace pipetto::win

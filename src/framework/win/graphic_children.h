@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace pipetto::win {
@@ -24,6 +25,8 @@ class GraphicChildren {
 
     // Paints the shown children that meet `update`; later ones over earlier ones.
     void paint(HDC dc, const RECT& update) const;
+    // The accessible names of the children that have one (the links), joined by blanks.
+    std::string accessible_names() const;
     // Clicks and the link cursor of the children on `parent`. True when handled.
     bool handle_mouse(HWND parent, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 

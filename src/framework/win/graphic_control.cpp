@@ -143,6 +143,14 @@ void GraphicChildren::paint(HDC dc, const RECT& update) const {
     }
 }
 
+std::string GraphicChildren::accessible_names() const {
+    std::string names;
+    for (const GraphicControl* child : children_)
+        if (const std::string name = child->accessible_name(); !name.empty() && child->shown())
+            names += (names.empty() ? "" : " ") + name;
+    return names;
+}
+
 GraphicControl* GraphicChildren::child_at(POINT point) const {
     // The last one painted is the one seen.
     for (auto child = children_.rbegin(); child != children_.rend(); ++child) {

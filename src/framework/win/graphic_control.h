@@ -41,6 +41,8 @@ class GraphicControl : public Control {
     // Whether a left click on the control means something, and what it does.
     virtual bool clickable() const { return static_cast<bool>(on_click); }
     virtual void click() { fire(on_click); }
+    // A control that does something when clicked (a link) is named by its caption.
+    std::string accessible_name() const override { return clickable() ? text() : std::string(); }
     // Whether the mouse over the control shows the hand of a link.
     virtual bool shows_link_cursor() const { return false; }
     // The mouse came over the control, and went off it again.

@@ -20,9 +20,12 @@ bool is_message_box(HWND window) {
 }
 
 // The box's text is the static control with id 0xFFFF.
-ShownMessage read_and_answer(HWND box) {
+ShownMessage read_and_answer(HWND box, int answer_to_questions) {
     ShownMessage shown{window_text(box), window_text(GetDlgItem(box, 0xFFFF))};
-    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    GetWindowRect(box, &shown.place);
+    shown.question = GetDlgItem(box, IDYES) != nullptr;
+    const int answer = shown.question ? answer_to_questions : IDOK;
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
     return shown;
 }
 
@@ -37,7 +40,8 @@ bool first_sight_of(HWND box) {
 
 } // namespace
 
-MessageBoxWatcher::MessageBoxWatcher() {
+MessageBoxWatcher::MessageBoxWatcher(int answer_to_questions)
+    : answer_to_questions_(answer_to_questions) {
     active_watcher = this;
     timer_ = SetTimer(nullptr, 0, 30, on_timer);
 }
@@ -66,25 +70,27 @@ void MessageBoxWatcher::answer_open_boxes() {
             if (is_message_box(window)) {
                 auto* watcher = reinterpret_cast<MessageBoxWatcher*>(self);
                 if (first_sight_of(window))
-                    watcher->messages_.push_back(read_and_answer(window));
+                    watcher->messages_.push_back(
+                        read_and_answer(window, watcher->answer_to_questions_));
             }
             return TRUE;
         },
         reinterpret_cast<LPARAM>(this));
 }
 
-std::vector<ShownMessage> answer_message_boxes_of(DWORD process_id) {
+std::vector<ShownMessage> answer_message_boxes_of(DWORD process_id, int answer_to_questions) {
     struct Search {
         DWORD process_id;
+        int answer_to_questions;
         std::vector<ShownMessage> found;
-    } search{process_id, {}};
+    } search{process_id, answer_to_questions, {}};
     EnumWindows(
         [](HWND window, LPARAM parameter) -> BOOL {
             auto* search = reinterpret_cast<Search*>(parameter);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
             if (owner == search->process_id && is_message_box(window) && first_sight_of(window))
-                search->found.push_back(read_and_answer(window));
+                search->found.push_back(read_and_answer(window, search->answer_to_questions));
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));

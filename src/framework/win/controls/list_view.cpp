@@ -94,10 +94,53 @@ int ListView::selected_row() const {
 void ListView::select_row(int row) {
     if (!hwnd())
         return;
+    selecting_from_code_ = true;
     ListView_SetItemState(hwnd(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     if (row >= 0)
         ListView_SetItemState(hwnd(), row, LVIS_SELECTED | LVIS_FOCUSED,
                               LVIS_SELECTED | LVIS_FOCUSED);
+    selecting_from_code_ = false;
+}
+
+void ListView::popup_at_selected_row() {
+    if (!popup_menu_ || !hwnd())
+        return;
+    POINT at{0, 0};
+    if (const int row = selected_row(); row >= 0) {
+        ListView_EnsureVisible(hwnd(), row, FALSE);
+        RECT cell;
+        if (ListView_GetItemRect(hwnd(), row, &cell, LVIR_LABEL))
+            at = {cell.left, cell.bottom};
+    }
+    ClientToScreen(hwnd(), &at);
+    popup_menu_->popup(hwnd(), at);
+}
+
+bool ListView::command_key(const MSG& message) {
+    const UINT key = static_cast<UINT>(message.wParam);
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const bool control = GetKeyState(VK_CONTROL) < 0;
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    const bool menu_key = key == VK_APPS || (key == VK_F10 && shift && !control);
+    switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (menu_key && popup_menu_) {
+            popup_at_selected_row();
+            return true;
+        }
+        if (message.message == WM_KEYDOWN && key == 'C' && control && !shift && !alt && on_copy) {
+            on_copy();
+            return true;
+        }
+        return false;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        // The system would raise a context menu of its own when the key comes up.
+        return menu_key && popup_menu_;
+    default:
+        return false;
+    }
 }
 
 void ListView::begin_update() {
@@ -139,6 +182,14 @@ bool ListView::handle_notification(UINT message, WPARAM wparam, LPARAM lparam, L
         fire(on_click);
         result = 0;
         return true;
+    case LVN_ITEMCHANGED: {
+        const auto& change = *reinterpret_cast<NMLISTVIEW*>(lparam);
+        if (!selecting_from_code_ && change.iItem >= 0 && (change.uChanged & LVIF_STATE) &&
+            (change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED))
+            fire(on_select);
+        result = 0;
+        return true;
+    }
     case NM_RCLICK:
         if (popup_menu_) {
             POINT at;
@@ -155,6 +206,11 @@ bool ListView::handle_notification(UINT message, WPARAM wparam, LPARAM lparam, L
     }
 }
 
+void ListView::fill_solid(HDC dc, const RECT& area, COLORREF colour) {
+    Brush fill(CreateSolidBrush(colour));
+    FillRect(dc, &area, fill.get());
+}
+
 LRESULT ListView::custom_draw(NMLVCUSTOMDRAW& draw) {
     if (!on_custom_draw_sub_item)
         return CDRF_DODEFAULT;
@@ -167,10 +223,23 @@ LRESULT ListView::custom_draw(NMLVCUSTOMDRAW& draw) {
         SubItemDraw cell{static_cast<int>(draw.nmcd.dwItemSpec), draw.iSubItem, draw.clrText,
                          draw.clrTextBk};
         on_custom_draw_sub_item(cell);
+        if (cell.solid) {
+            RECT area;
+            if (ListView_GetSubItemRect(hwnd(), cell.row, cell.sub_item, LVIR_BOUNDS, &area)) {
+                // The row's edge is left to the focus rectangle of a whole-row selection,
+                // which would otherwise cross the block.
+                area.top += 1;
+                area.bottom -= 1;
+                area.right -= 1;
+                fill_solid(draw.nmcd.hdc, area, cell.back_colour);
+                return CDRF_SKIPDEFAULT;
+            }
+        }
         draw.clrText = cell.text_colour;
         draw.clrTextBk = cell.back_colour;
         return CDRF_NEWFONT;
     }
+
     default:
         return CDRF_DODEFAULT;
     }

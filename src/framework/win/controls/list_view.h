@@ -20,6 +20,9 @@ struct SubItemDraw {
     int sub_item;
     COLORREF text_colour;
     COLORREF back_colour;
+    // The cell is one solid block of back_colour, the same whether its row is highlighted,
+    // focused or not (a swatch): neither its text nor the selection is drawn over it.
+    bool solid = false;
 };
 
 // A report-style list of rows, each with a caption and one sub-item, at most one selected.
@@ -43,6 +46,7 @@ class ListView : public Control {
     void set_caption(int row, std::string_view caption);
     std::string sub_item(int row, int sub_item = 1) const;
     int selected_row() const; // -1 for none
+    // The program's own choice of a row: unlike the user's, it raises no select event.
     void select_row(int row);
 
     // Rows added between these two reach the list view at once, at the end.
@@ -50,7 +54,16 @@ class ListView : public Control {
     void end_update();
 
     void set_popup_menu(PopupMenu* menu) noexcept { popup_menu_ = menu; }
+    // Opens the popup menu below the highlighted row, or at the list's top left without one.
+    void popup_at_selected_row();
     std::function<void(SubItemDraw&)> on_custom_draw_sub_item;
+    // The user highlighted a row: by a click, a right click or the keys.
+    std::function<void()> on_select;
+    // Ctrl+C in the list.
+    std::function<void()> on_copy;
+
+    // Ctrl+C, and Shift+F10 or the Menu key for the popup menu.
+    bool command_key(const MSG& message) override;
 
     void apply_dpi(UINT dpi) override;
 
@@ -68,12 +81,14 @@ class ListView : public Control {
     void announce_row_count();
     void serve_text(NMLVDISPINFOW& request) const;
     LRESULT custom_draw(NMLVCUSTOMDRAW& draw);
+    static void fill_solid(HDC dc, const RECT& area, COLORREF colour);
 
     std::vector<Row> rows_;
     std::vector<std::wstring> column_captions_;
     std::vector<int> column_widths96_;
     PopupMenu* popup_menu_ = nullptr;
     bool updating_ = false;
+    bool selecting_from_code_ = false;
 };
 
 } // namespace pipetto::win

@@ -11,8 +11,7 @@ namespace pipetto::win {
 
 Control::WindowKind PageControl::window_kind(const Properties&) const {
     return {WC_TABCONTROLW,
-            TCS_BOTTOM | TCS_HOTTRACK | TCS_FOCUSNEVER | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
-                WS_TABSTOP,
+            TCS_BOTTOM | TCS_HOTTRACK | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP,
             WS_EX_CONTROLPARENT};
 }
 
@@ -47,6 +46,14 @@ void PageControl::set_active_page(const TabSheet& sheet) {
 void PageControl::set_active_page_index(int index) {
     SendMessageW(hwnd(), TCM_SETCURSEL, index, 0);
     show_active_sheet();
+}
+
+void PageControl::step_page(int step) {
+    const int count = page_count();
+    if (count == 0)
+        return;
+    set_active_page_index(((active_page_index() + step) % count + count) % count);
+    fire(on_change);
 }
 
 void PageControl::apply_dpi(UINT dpi) {

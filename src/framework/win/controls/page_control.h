@@ -19,6 +19,9 @@ class PageControl : public Control {
     TabSheet& active_page() const;
     void set_active_page(const TabSheet& sheet);
     void set_active_page_index(int index);
+    // The user's switch to the next page (step 1) or the one before (-1), round the ends,
+    // as a click on its tab: the change event follows.
+    void step_page(int step);
     void apply_dpi(UINT dpi) override;
 
   protected:

@@ -1,0 +1,32 @@
+#pragma once
+// What the tests need of the Linux side under Wine, where Windows has no counterpart that
+// Wine carries out: the folder flag that refuses new files, and symbolic links (Wine's
+// CreateSymbolicLinkW makes none). Wine runs a Linux program given by its Linux path.
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+
+namespace pipetto::tests {
+
+// The Linux path of a Windows path, as Wine's kernel32 gives it; empty elsewhere.
+std::string unix_path(const std::filesystem::path& path);
+
+// Runs the program and waits for it. Wine can't tell a Linux program's exit code, so the
+// caller looks for its effect.
+void run_linux_program(const char* program, std::initializer_list<std::string> arguments);
+
+// A symbolic link, removed again before the folder it lies in: the runtime's removal of a
+// folder stalls on a link under Wine.
+class SymbolicLink {
+  public:
+    SymbolicLink(const std::filesystem::path& link, const std::string& target);
+    SymbolicLink(const SymbolicLink&) = delete;
+    SymbolicLink& operator=(const SymbolicLink&) = delete;
+    ~SymbolicLink();
+
+  private:
+    std::filesystem::path link_;
+};
+
+} // namespace pipetto::tests
