@@ -97,15 +97,7 @@ void choose_file_type(HWND dialog, int index) {
 }
 
 void choose_in_file_dialog(HWND dialog, const std::wstring& file_name) {
-    // A dialog that has just shown may still put its proposed name into the box after
-    // the name typed here: the name is typed again until it stays.
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        SendMessageW(file_name_box(dialog), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(file_name.c_str()));
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        if (file_dialog_name(dialog) == win::narrow(file_name))
-            break;
-    }
+    SendMessageW(file_name_box(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file_name.c_str()));
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }

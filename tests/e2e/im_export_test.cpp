@@ -266,9 +266,9 @@ TEST_F(ImExportDialog, ThePaletteTypesGoOutThroughTheSaveDialogAndComeBackThroug
     click(L"Close");
     for (const char* palette : {"palette.gpl", "colours.ase"}) {
         SCOPED_TRACE(palette);
-        ASSERT_TRUE(tests::wait_until([&] { return !IsWindowVisible(dialog); }, 3s));
+        ASSERT_TRUE(tests::wait_until([&] { return !IsWindowVisible(dialog); }));
         ASSERT_TRUE(delete_all_rows());
-        ASSERT_TRUE(tests::wait_until([&] { return folder.read("history.dat").empty(); }, 3s));
+        ASSERT_TRUE(tests::wait_until([&] { return folder.read("history.dat").empty(); }));
         open_dialog_from_popup_menu();
         files = file_dialog(L"Import", L"Import", types);
         ASSERT_NE(files, nullptr);
@@ -276,13 +276,14 @@ TEST_F(ImExportDialog, ThePaletteTypesGoOutThroughTheSaveDialogAndComeBackThroug
                                                    "Text files (*.txt)", "GIMP palette (*.gpl)",
                                                    "Adobe Swatch Exchange (*.ase)"}));
         tests::choose_in_file_dialog(files, (folder / palette).wstring());
-        EXPECT_TRUE(tests::wait_until([&] { return folder.read("history.dat") == stored; }, 5s))
+        EXPECT_TRUE(tests::wait_until([&] { return !IsWindowVisible(files); }));
+        EXPECT_TRUE(tests::wait_until([&] { return folder.read("history.dat") == stored; }))
             << testing::PrintToString(folder.read("history.dat"));
         click(L"Close");
     }
 
     // A file whose content isn't what its extension says: one message, nothing imported.
-    ASSERT_TRUE(tests::wait_until([&] { return !IsWindowVisible(dialog); }, 3s));
+    ASSERT_TRUE(tests::wait_until([&] { return !IsWindowVisible(dialog); }));
     open_dialog_from_popup_menu();
     folder.write("renamed.ase", "GIMP Palette\n1 2 3\tnot swatches\n");
     use_file_dialog(L"Import", L"Import", (folder / "renamed.ase").wstring());
