@@ -7,7 +7,8 @@
 //   cycle / bare reads on one DC held throughout
 //   cycle with the repaints it causes / bare reads
 // once with a still cursor (the texts don't change) and once with the cursor moving
-// between two colours on every call (every text and the swatch change).
+// between two colours on every call (every text and the swatch change); and then the
+// cycle with its repaints while the contrast window is open against closed.
 
 #include <windows.h>
 
@@ -20,6 +21,7 @@
 
 #include "app/main_form.h"
 #include "call_timing.h"
+#include "contrast/contrast_form.h"
 #include "framework/win/application.h"
 #include "framework/win/handles.h"
 #include "solid_window.h"
@@ -108,6 +110,34 @@ int main() {
 
         print("still cursor", measure(form, false));
         print("cursor moving between two colours on every call", measure(form, true));
+
+        // The contrast window follows every new colour: what that adds to a cycle with its
+        // repaints, the window shown and hidden in alternating rounds.
+        TContrastForm contrast(form);
+        contrast.Open();
+        dispatch_messages_for(std::chrono::milliseconds(300));
+        for (const bool moving : {false, true}) {
+            std::vector<double> open, closed;
+            for (int round = 0; round < 3 * rounds; ++round)
+                for (const bool shown : {true, false}) {
+                    if (shown)
+                        contrast.show();
+                    else
+                        contrast.hide();
+                    dispatch_messages_for(std::chrono::milliseconds(20));
+                    SetCursorPos(530, 430);
+                    (shown ? open : closed).push_back(time_round([&](int i) {
+                        if (moving)
+                            SetCursorPos(i % 2 ? 530 : 630, 430);
+                        form.ColorPickerIdle();
+                        dispatch_waiting_messages();
+                    }));
+                }
+            std::printf("grab cycle with its repaints, %s: contrast window open %8.1f us, "
+                        "closed %8.1f us, ratio %5.2f (target <= 1.10)\n",
+                        moving ? "moving cursor" : "still cursor", median(open), median(closed),
+                        median(open) / median(closed));
+        }
     }
     std::filesystem::remove_all(folder);
     return 0;

@@ -44,6 +44,7 @@ run grab_cpu bash "$REPO_ROOT/bench/grab_cpu.sh" "$BUILD_ROOT/win" "$cpu_rounds"
 run grab_repaint wine "$bin/grab_repaint_bench.exe"
 run loupe_tick wine "$bin/loupe_tick_bench.exe"
 run loupe_cpu bash "$REPO_ROOT/bench/loupe_cpu.sh" "$BUILD_ROOT/win" "" "$cpu_rounds"
+run contrast_cpu bash "$REPO_ROOT/bench/contrast_cpu.sh" "$BUILD_ROOT/win" "$cpu_rounds"
 run im_export wine "$bin/im_export_bench.exe"
 
 # The n-th number on the first line of a file that matches a pattern, or "?".
@@ -101,6 +102,16 @@ row "one loupe tick" "${tick} us" "the bare cursor read and stretching copy, ${c
 shown=$(number loupe_cpu '^per .*loupe shown' 2)
 copies=$(number loupe_cpu '^per .*loupe shown' 3)
 row "CPU time with the loupe shown, per 10 s" "${shown} ms" "a program doing only the loupe's copies, ${copies} ms" "$(ratio "$shown" "$copies")" "<= 1.25"
+for kind in "still cursor" "moving cursor"; do
+    open=$(number grab_cycle "repaints, $kind: contrast" 1)
+    closed=$(number grab_cycle "repaints, $kind: contrast" 2)
+    row "grab cycle with its repaints, $kind, contrast window open" "${open} us" "closed, ${closed} us" "$(ratio "$open" "$closed")" "<= 1.10"
+done
+for kind in "still cursor" "moving cursor"; do
+    open=$(number contrast_cpu "^per 10 s, $kind" 2)
+    closed=$(number contrast_cpu "^per 10 s, $kind" 3)
+    row "CPU time grabbing, $kind, contrast window open, per 10 s" "${open} ms" "closed, ${closed} ms" "$(ratio "$open" "$closed")" "<= 1.10"
+done
 row "export of 5000 entries" "$(number im_export '^export of' 2) ms" "-" "-" "-"
 row "import of 5000 lines into an empty history" "$(number im_export 'into an empty history' 2) ms" "-" "-" "-"
 row "import of 5000 lines, all listed already" "$(number im_export 'all listed' 3) ms" "-" "-" "-"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots in docs/ from the real pipetto.exe under Wine in a headless display,
 # with a colour under the cursor and three colours in the history: the four pages, a copy
-# button under the pointer, the loupe, the import/export dialog, and the Grab and About
-# pages at 150 % (Wine's LogPixels 144).
+# button under the pointer, the loupe, the import/export dialog, the contrast window, and the
+# Grab and About pages at 150 % (Wine's LogPixels 144).
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
@@ -65,6 +65,17 @@ sleep 0.5
 xdotool mousemove 200 210 click 1
 sleep 0.8
 import -window root -crop 236x160+1026+582 "$REPO_ROOT/docs/im-export-dialog.png"
+# The contrast window, from the same menu: the cream page colour as text on the blue swatch.
+xdotool key Escape
+sleep 0.5
+xdotool mousemove 150 180 click 1
+sleep 0.3
+xdotool click 3
+sleep 0.5
+xdotool key Down Right Return
+xdotool mousemove 520 340
+sleep 0.8
+import -window root -crop 200x224+442+99 "$REPO_ROOT/docs/contrast.png"
 wineserver -k || true
 kill $viewer 2>/dev/null || true
 

@@ -8,6 +8,7 @@
 
 #include "app/main_form.h"
 #include "app/single_instance.h"
+#include "contrast/contrast_form.h"
 #include "framework/win/application.h"
 #include "history/im_export_form.h"
 #include "loupe/loupe_form.h"
@@ -24,10 +25,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     try {
         pipetto::TMainform main_form(folder);
         application.set_main_window(main_form.hwnd());
-        // The hidden windows, in this order: the loupe window, then the import/export dialog.
+        // The hidden windows, in this order: the loupe window, the import/export dialog,
+        // then the contrast window.
         pipetto::TLoupeForm loupe_form(main_form.CursorCheckBox);
         main_form.LoupeForm = &loupe_form;
         pipetto::TImExportForm im_export_form(main_form);
+        pipetto::TContrastForm contrast_form(main_form);
+        // Open when the program last closed: it opens again, behind the main window.
+        if (contrast_form.open_at_start())
+            contrast_form.Open();
         // The owner first: showing it later would take the main window out of the topmost band.
         application.show_taskbar_button();
         main_form.show();

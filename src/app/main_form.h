@@ -34,6 +34,7 @@
 
 namespace pipetto {
 
+class TContrastForm;
 class TImExportForm;
 class TLoupeForm;
 
@@ -154,6 +155,9 @@ class TMainform : public win::Form {
 
     // The loupe window, created after this one; it opens with LoupeBtn. Null without one.
     TLoupeForm* LoupeForm = nullptr;
+    // The contrast window, which attaches itself here; it follows the grab cycle and the
+    // chosen colour. Null without one.
+    TContrastForm* ContrastForm = nullptr;
 
   protected:
     bool on_close() override { return FormClose(); }

@@ -5,6 +5,7 @@
 
 #include "app/main_form.h"
 #include "colour/integer_conversion.h"
+#include "contrast/contrast_form.h"
 #include "framework/core/errors.h"
 #include "framework/core/file_system.h"
 #include "framework/core/ini_file.h"
@@ -115,6 +116,9 @@ void TMainform::SaveSettings() {
         ini.write_string("loupe", "cursor", CursorCheckBox.checked() ? "True" : "False");
         ini.write_string("hotkey", "grab", std::to_string(GrabKey.item_index()));
         ini.write_string("hotkey", "loupe", std::to_string(LoupeKey.item_index()));
+        // A section of its own, after today's: an older Pipetto ignores it.
+        if (ContrastForm)
+            ContrastForm->SaveSettings(ini);
         ini.save(path);
     } catch (const EInOutError&) {
         throw Exception(cannot_write_message(shown_path));

@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "colour/colour_value.h"
 #include "colour/named_colours.h"
+#include "contrast/contrast_form.h"
 
 namespace pipetto {
 
@@ -31,6 +32,8 @@ void TMainform::ColorPickerIdle() {
     const win::Bounds96& image = PixelImage.bounds96();
     PixelImage.fill(win::to_colorref(colour), SIZE{image.width, image.height});
     IdentColor.set_text(name_form(html));
+    if (ContrastForm)
+        ContrastForm->ColourGrabbed(colour);
 }
 
 } // namespace pipetto

@@ -6,6 +6,7 @@
 
 #include "app/main_form.h"
 #include "colour/colour_identifiers.h"
+#include "contrast/contrast_form.h"
 #include "framework/core/errors.h"
 #include "framework/win/application.h"
 #include "framework/win/win_text.h"
@@ -51,6 +52,8 @@ void TMainform::ChooseHistoryRow(int row) {
         SelectedColor = *colour;
         unreadable_selected_colour_.reset();
         PixelImage2.fill(win::to_colorref(SelectedColor), selected_pixel_size);
+        if (ContrastForm)
+            ContrastForm->TextChosen(SelectedColor);
     } else {
         // Named and deleted like any row, but it has no colour to copy; the copies say so.
         unreadable_selected_colour_ = win::ansi_to_utf8(colour_text);

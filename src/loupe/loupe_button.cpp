@@ -10,6 +10,11 @@ void TMainform::LoupeBtnClick() {
     if (!LoupeForm)
         return;
     LoupeForm->PlaceBeside(*this);
+    // A grabbing Grab page follows the arrow keys' steps at once; a frozen one stays.
+    LoupeForm->OnCursorStepped = [this] {
+        if (ColorPicker.Enabled())
+            ColorPickerIdle();
+    };
     const std::string entry = LoupeKey.selected_text();
     LoupeForm->UseHotKeyEntry(entry);
     LoupeForm->show();

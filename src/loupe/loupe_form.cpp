@@ -123,6 +123,23 @@ void TLoupeForm::PlaceBeside(const win::Form& main_window) {
             move_inside(*area);
 }
 
+void TLoupeForm::StepCursor(int dx, int dy) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    // Per-monitor aware, the program gets and sets the cursor in physical pixels, so a
+    // step is one pixel of the screen on every monitor, at any scale.
+    const int x = std::clamp(static_cast<int>(cursor.x) + dx, static_cast<int>(screen_area_.left),
+                             static_cast<int>(screen_area_.right) - 1);
+    const int y = std::clamp(static_cast<int>(cursor.y) + dy, static_cast<int>(screen_area_.top),
+                             static_cast<int>(screen_area_.bottom) - 1);
+    SetCursorPos(x, y);
+    if (OnCursorStepped)
+        OnCursorStepped();
+    // A frozen loupe stays as it was.
+    if (Timer.Enabled())
+        take_picture_now();
+}
+
 bool TLoupeForm::on_close() {
     hide();
     return false;
@@ -157,6 +174,27 @@ LRESULT TLoupeForm::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
                 take_picture_now();
         } else if (flags & SWP_HIDEWINDOW) {
             Timer.SetOnTimer(nullptr);
+        }
+        break;
+    }
+    case WM_KEYDOWN: {
+        // Key repeat sends these as long as the key is held.
+        const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
+        switch (wparam) {
+        case VK_LEFT:
+            StepCursor(-step, 0);
+            return 0;
+        case VK_RIGHT:
+            StepCursor(step, 0);
+            return 0;
+        case VK_UP:
+            StepCursor(0, -step);
+            return 0;
+        case VK_DOWN:
+            StepCursor(0, step);
+            return 0;
+        default:
+            break;
         }
         break;
     }

@@ -4,6 +4,7 @@
 // unfreezes the picture. Its controls are built from the table in loupe_form_layout.cpp.
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "framework/win/controls/check_box.h"
@@ -34,6 +35,13 @@ class TLoupeForm : public win::Form {
     void UseHotKeyEntry(std::string_view entry_text);
     // Style and place beside the main window (shown or not), always on a monitor.
     void PlaceBeside(const win::Form& main_window);
+
+    // An arrow key moves the mouse cursor one physical pixel that way (ten with Shift),
+    // never off the virtual screen, and shows the new pixel at once.
+    void StepCursor(int dx, int dy);
+    // Runs right after a step, so the Grab page shows the new pixel without waiting for
+    // the sampler's next tick.
+    std::function<void()> OnCursorStepped;
 
     win::Panel LoupeLabel;
     win::Timer Timer;

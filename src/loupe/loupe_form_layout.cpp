@@ -23,7 +23,10 @@ const Row layout[] = {
      {0, 113, 130, 17},
      "Start/Stop : CTRL+A",
      tahoma_9,
-     {.font_colour = clMaroon, .bevel = win::BevelStyle::raised_in_lowered}},
+     {.font_colour = clMaroon,
+      .bevel = win::BevelStyle::raised_in_lowered,
+      .hint = "Arrow keys move the cursor by one pixel",
+      .hint_second_line = "Shift+arrow keys by ten pixels"}},
 };
 
 #undef F

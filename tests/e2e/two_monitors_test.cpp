@@ -11,6 +11,7 @@
 #include "desktop_user.h"
 #include "framework/win/monitors.h"
 #include "framework/win/win_text.h"
+#include "keyboard.h"
 #include "monitor_layout.h"
 #include "pipetto_user.h"
 #include "running_program.h"
@@ -239,4 +240,37 @@ TEST_F(TwoMonitors, WhenAMonitorIsUnpluggedTheWindowsLeftOnItComeBackAndThatPlac
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program.wait_for_exit(), 0);
     EXPECT_EQ(folder.read("config.ini"), stored_at(0, 100));
+}
+
+TEST_F(TwoMonitors, TheLoupesArrowKeysStepTheCursorOntoTheLeftHandMonitorAndStopAtItsEdge) {
+    folder.write("config.ini", stored_at(100, 100));
+    RunningProgram program(folder.path());
+    const HWND main = program.wait_for_window(L"TMainform");
+    ASSERT_NE(main, nullptr);
+    const HWND loupe = open_loupe(program, main);
+    ASSERT_NE(loupe, nullptr);
+    const ScreenRect area = outer(loupe);
+    tests::click_at({(area.left + area.right) / 2, area.top + 4});
+    const auto cursor_and_page_at = [&](int x, int y) {
+        const std::string place = " X : " + std::to_string(x) + " Y : " + std::to_string(y) + " ";
+        return tests::wait_until(
+            [&] {
+                POINT at{};
+                GetCursorPos(&at);
+                return at.x == x && at.y == y && shows_text(main, L"Button", place);
+            },
+            2s);
+    };
+
+    SetCursorPos(3, 384);
+    tests::press_keys({VK_SHIFT}, VK_LEFT);
+    EXPECT_TRUE(cursor_and_page_at(-7, 384))
+        << ::testing::PrintToString(child_texts(main, L"Button"));
+    SetCursorPos(-1022, 384);
+    tests::press_keys({VK_SHIFT}, VK_LEFT);
+    EXPECT_TRUE(cursor_and_page_at(-1024, 384));
+    // Back on the primary before the windows go.
+    SetCursorPos(500, 384);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.wait_for_exit(), 0);
 }

@@ -41,6 +41,8 @@ WindowKind kind_of(HWND window) {
         return WindowKind::loupe;
     if (name == L"TImExportForm")
         return WindowKind::im_export;
+    if (name == L"TContrastForm")
+        return WindowKind::contrast;
     if (name == L"#32768")
         return WindowKind::popup_menu;
     if (name == L"#32770")
@@ -81,6 +83,8 @@ const char* kind_name(WindowKind kind) {
         return "loupe";
     case WindowKind::im_export:
         return "import/export dialog";
+    case WindowKind::contrast:
+        return "contrast window";
     case WindowKind::message_box:
         return "message box";
     case WindowKind::file_dialog:

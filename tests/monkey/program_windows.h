@@ -8,7 +8,16 @@
 
 namespace pipetto::monkey {
 
-enum class WindowKind { main, loupe, im_export, message_box, file_dialog, popup_menu, other };
+enum class WindowKind {
+    main,
+    loupe,
+    im_export,
+    contrast,
+    message_box,
+    file_dialog,
+    popup_menu,
+    other
+};
 
 struct ProgramWindow {
     HWND hwnd;

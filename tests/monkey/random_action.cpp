@@ -66,6 +66,7 @@ unsigned weight_of(const ProgramWindow& window) {
     case WindowKind::message_box:
         return 4;
     case WindowKind::loupe:
+    case WindowKind::contrast:
         return 2;
     case WindowKind::other:
     case WindowKind::file_dialog:

@@ -307,9 +307,10 @@ TEST_F(History, EachChangeIsOnDiskHalfASecondLaterAndAWriteThatFailsIsToldOnce) 
     EXPECT_EQ(on_disk().substr(0, record_size), record("renamed", clRed));
     EXPECT_FALSE(form->history_write_pending());
 
-    // While history.dat can't be replaced, the first failing write says why; the next
-    // change says nothing more, and history.dat stays as it was.
-    std::filesystem::create_directory(folder / "history.dat.tmp");
+    // While history.dat can't be replaced (made read-only while Pipetto runs), the first
+    // failing write says why; the next change says nothing more, and history.dat stays as it was.
+    const std::filesystem::path history_file = folder / "history.dat";
+    ASSERT_TRUE(SetFileAttributesW(history_file.c_str(), FILE_ATTRIBUTE_READONLY));
     const std::string before = on_disk();
     {
         MessageBoxWatcher boxes;
@@ -323,7 +324,7 @@ TEST_F(History, EachChangeIsOnDiskHalfASecondLaterAndAWriteThatFailsIsToldOnce) 
     EXPECT_EQ(on_disk(), before);
 
     // Once it can be written again, the next change takes everything along.
-    std::filesystem::remove(folder / "history.dat.tmp");
+    ASSERT_TRUE(SetFileAttributesW(history_file.c_str(), FILE_ATTRIBUTE_NORMAL));
     stop_grabbing_on(*form, clNavy);
     ASSERT_TRUE(form->AddToHistory());
     ASSERT_TRUE(tests::pump_until([&] { return on_disk().size() == record_size; }, 1500ms));

@@ -192,3 +192,51 @@ TEST_F(Loupe, BeyondTheScreensEdgeTheSquareShowsTheWindowsColour) {
     EXPECT_TRUE(comes_to_show(10, 10, blue));
     EXPECT_EQ(shown_at(2, 2), face);
 }
+
+TEST_F(Loupe, ArrowKeysStepTheCursorAPixelOrTenAndTheGrabPageAndPictureFollowBeforeAnyTick) {
+    tests::SolidWindow blue_patch(blue, 500, 400), grey_patch(grey, 560, 400);
+    ASSERT_TRUE(blue_patch.on_screen() && grey_patch.on_screen());
+    main.CursorCheckBox.set_checked(false);
+    main.set_position(100, 100);
+    main.show();
+    main.LoupeBtnClick();
+    // Grabbing and updating, but neither the sampler nor the loupe ticks any more: what
+    // the page and the picture show after a step comes from the step itself.
+    main.ColorPicker.SetEnabled(true);
+    main.ColorPicker.SetOnTimer(nullptr);
+    loupe.Timer.SetOnTimer(nullptr);
+    ASSERT_TRUE(tests::give_focus_to(loupe.hwnd()));
+    SetCursorPos(559, 430);
+    const auto cursor_is = [](int x, int y) {
+        return tests::pump_until([&] {
+            POINT at{};
+            GetCursorPos(&at);
+            return at.x == x && at.y == y;
+        });
+    };
+
+    tests::press_keys({}, VK_RIGHT);
+    ASSERT_TRUE(cursor_is(560, 430));
+    EXPECT_TRUE(tests::pump_until([&] { return main.CursorLabel.text() == " X : 560 Y : 430 "; }));
+    EXPECT_EQ(main.HtmlColor.text(), "#808080");
+    EXPECT_TRUE(comes_to_show(65, 65, grey));
+    EXPECT_EQ(shown_at(64, 65), blue);
+
+    tests::press_keys({VK_SHIFT}, VK_LEFT);
+    ASSERT_TRUE(cursor_is(550, 430));
+    EXPECT_TRUE(tests::pump_until([&] { return main.HtmlColor.text() == "#1E90FF"; }));
+    EXPECT_TRUE(comes_to_show(65, 65, blue));
+    tests::press_keys({}, VK_DOWN);
+    tests::press_keys({VK_SHIFT}, VK_UP);
+    EXPECT_TRUE(cursor_is(550, 421));
+    EXPECT_EQ(main.CursorLabel.text(), " X : 550 Y : 421 ");
+
+    // The virtual screen's edges hold the cursor.
+    const int right = GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    SetCursorPos(right - 3, top + 4);
+    tests::press_keys({VK_SHIFT}, VK_RIGHT);
+    EXPECT_TRUE(cursor_is(right - 1, top + 4));
+    tests::press_keys({VK_SHIFT}, VK_UP);
+    EXPECT_TRUE(cursor_is(right - 1, top));
+}

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/main_form.h"
+#include "contrast/contrast_form.h"
 #include "controls/flat_edit.h"
 #include "controls/glyph_button.h"
 #include "framework/win/controls/check_box.h"
@@ -198,5 +199,22 @@ TEST(TextsFit, EveryTextOfEveryWindowFitsAtEveryScale) {
         SCOPED_TRACE(loupe.LoupeLabel.text());
         expect_texts_fit(loupe, dpi);
         loupe.UseHotKeyEntry(hotkey_entry_texts[loupe_hotkey_default_index]);
+    }
+}
+
+TEST(TextsFit, TheContrastWindowsTextsFitAtEveryScaleWithItsWidestRatio) {
+    tests::TemporaryFolder folder;
+    TMainform form{folder.path(), false};
+    form.ColorPicker.SetEnabled(false);
+    TContrastForm contrast{form};
+    contrast.Open();
+    // Black on white: "21.00:1", and every item passes.
+    contrast.TextChosen(0x000000);
+    contrast.ColourGrabbed(0xFFFFFF);
+    ASSERT_EQ(contrast.RatioLabel.text(), "21.00:1");
+    for (const int dpi : {96, 120, 144, 192}) {
+        SCOPED_TRACE(dpi);
+        change_dpi(contrast, dpi);
+        expect_texts_fit(contrast, dpi);
     }
 }

@@ -119,6 +119,8 @@ class Form : public Window {
 
     // When set, destroying this window ends the message loop.
     bool quits_application = false;
+    // When set, Esc closes the window as it closes one shown modally.
+    bool closes_on_escape = false;
 
   private:
     void apply_dpi(UINT dpi);

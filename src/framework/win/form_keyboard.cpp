@@ -1,7 +1,8 @@
 // The keyboard in every form, as users expect of a dialog: Tab and Shift+Tab move through
 // the controls that can be reached, in reading order; Ctrl+Tab, Ctrl+Shift+Tab,
 // Ctrl+PageDown and Ctrl+PageUp switch pages; the arrow keys move within a group of radio
-// buttons and, on a focused page control, between pages; Esc closes a window shown modally.
+// buttons and, on a focused page control, between pages; Esc closes a window shown modally
+// and a window that asks for it.
 // A form gets all of this by declaring its controls: no table lists a tab order.
 
 #include <algorithm>
@@ -137,9 +138,9 @@ bool Form::navigation_key(const MSG& message) {
         }
         return true;
     }
-    // Esc closes a window shown modally, unless the focused control needs it (an open
-    // drop-down list closes first).
-    if (key == VK_ESCAPE && modal_ &&
+    // Esc closes a window shown modally, or one that asks for it, unless the focused
+    // control needs it (an open drop-down list closes first).
+    if (key == VK_ESCAPE && (modal_ || closes_on_escape) &&
         !(focus && (dialog_code(focus, message) & DLGC_WANTMESSAGE))) {
         close();
         return true;

@@ -22,12 +22,14 @@ void PopupMenu::remove_free_notification(const void* who) {
     std::erase_if(free_notifications_, [who](const auto& entry) { return entry.first == who; });
 }
 
-void PopupMenu::add_item(std::string_view caption, std::function<void()> on_click) {
+void PopupMenu::add_item(std::string_view caption, std::function<void()> on_click,
+                         bool new_column) {
     const UINT id = static_cast<UINT>(handlers_.size()) + 1;
     if (caption == "-")
         AppendMenuW(menu_.get(), MF_SEPARATOR, id, nullptr);
     else
-        AppendMenuW(menu_.get(), MF_STRING, id, widen(caption).c_str());
+        AppendMenuW(menu_.get(), MF_STRING | (new_column ? MF_MENUBARBREAK : 0), id,
+                    widen(caption).c_str());
     handlers_.push_back(std::move(on_click));
 }
 

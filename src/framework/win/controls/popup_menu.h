@@ -15,8 +15,10 @@ class PopupMenu {
     PopupMenu& operator=(const PopupMenu&) = delete;
     // Tells whoever refers to the menu that it goes.
     ~PopupMenu();
-    // "-" as the caption makes a separator.
-    void add_item(std::string_view caption, std::function<void()> on_click);
+    // "-" as the caption makes a separator. A `new_column` item starts a column of its own
+    // beside the items before it, at the top, behind a line.
+    void add_item(std::string_view caption, std::function<void()> on_click,
+                  bool new_column = false);
     int item_count() const noexcept { return static_cast<int>(handlers_.size()); }
     HMENU handle() const noexcept { return menu_.get(); }
     // Shows the menu at a screen point and runs the chosen item's handler. The point is the

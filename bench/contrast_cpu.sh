@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# CPU time of pipetto.exe grabbing with the contrast window open against closed, measured
+# as grab_cpu.sh does (user and system time of the Windows process as Linux counts it,
+# alternating rounds of 10 s each after 3 s to settle), in two kinds of rounds:
+#   1. a still cursor: every grab cycle finds the colour it showed already;
+#   2. a cursor that moves over a colour gradient every 50 ms: nearly every cycle finds a
+#      new colour, which the contrast window then judges and shows.
+# The window is opened as a start-up after a close with it open does: from config.ini.
+#
+# Usage: DISPLAY=:90 bench/contrast_cpu.sh [build-dir] [rounds]
+set -euo pipefail
+source "$(dirname "$0")/../tools/lib.sh"
+
+build=${1:-$BUILD_ROOT/win}
+rounds=${2:-3}
+seconds=10
+settle=3
+[ -n "${DISPLAY:-}" ] || { log "DISPLAY is not set"; exit 1; }
+wine_environment
+
+clock_ticks=$(getconf CLK_TCK)
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+work=$(mktemp -d)
+mover=
+viewer=
+cleanup() {
+    [ -n "$mover" ] && kill "$mover" 2>/dev/null
+    [ -n "$viewer" ] && kill "$viewer" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+convert -size 400x300 gradient:'#FF8000-#1E90FF' "$work/gradient.png"
+display -geometry +600+400 "$work/gradient.png" &
+viewer=$!
+sleep 1
+
+# Runs pipetto.exe in a folder of its own for `settle` + `seconds`, the contrast window open
+# ("open") or not, and prints the ticks it used over `seconds`.
+measure() {
+    local open=$1 folder
+    folder=$(mktemp -d -p "$work")
+    cp "$build/bin/pipetto.exe" "$folder/"
+    printf '[screen]\r\nx=100\r\ny=100\r\nstayontop=True\r\n[loupe]\r\ncursor=True\r\n[hotkey]\r\ngrab=18\r\nloupe=0\r\n[contrast]\r\nx=320\r\ny=100\r\nopen=%s\r\n' \
+        "$([ "$open" = open ] && echo True || echo False)" >"$folder/config.ini"
+    (cd "$folder" && exec wine pipetto.exe </dev/null >/dev/null 2>&1) &
+    local pid=$!
+    sleep "$settle"
+    local before after
+    before=$(cpu_ticks "$pid")
+    sleep "$seconds"
+    after=$(cpu_ticks "$pid")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    echo $((after - before))
+}
+
+ms() { echo $(($1 * 1000 / clock_ticks)); }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
+
+still_closed=0 still_open=0 moving_closed=0 moving_open=0
+for round in $(seq "$rounds"); do
+    xdotool mousemove 700 500
+    a=$(measure closed)
+    b=$(measure open)
+    # Across the gradient and back, a few pixels a step: another colour at every tick.
+    (x=0; while :; do xdotool mousemove $((610 + x)) 550; x=$(((x + 7) % 380)); sleep 0.05; done) &
+    mover=$!
+    c=$(measure closed)
+    d=$(measure open)
+    kill "$mover"; wait "$mover" 2>/dev/null || true; mover=
+    printf 'round %d: still cursor closed %d ms, open %d ms; moving cursor closed %d ms, open %d ms\n' \
+        "$round" "$(ms "$a")" "$(ms "$b")" "$(ms "$c")" "$(ms "$d")"
+    still_closed=$((still_closed + a)) still_open=$((still_open + b))
+    moving_closed=$((moving_closed + c)) moving_open=$((moving_open + d))
+done
+printf 'per %d s, still cursor: contrast open %d ms, closed %d ms: ratio %s (target <= 1.10)\n' "$seconds" \
+    "$(ms $((still_open / rounds)))" "$(ms $((still_closed / rounds)))" "$(ratio "$still_open" "$still_closed")"
+printf 'per %d s, moving cursor: contrast open %d ms, closed %d ms: ratio %s (target <= 1.10)\n' "$seconds" \
+    "$(ms $((moving_open / rounds)))" "$(ms $((moving_closed / rounds)))" "$(ratio "$moving_open" "$moving_closed")"
