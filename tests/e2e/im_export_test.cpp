@@ -277,8 +277,11 @@ TEST_F(ImExportDialog, ThePaletteTypesGoOutThroughTheSaveDialogAndComeBackThroug
                                                    "Adobe Swatch Exchange (*.ase)"}));
         tests::choose_in_file_dialog(files, (folder / palette).wstring());
         EXPECT_TRUE(tests::wait_until([&] { return !IsWindowVisible(files); }));
-        EXPECT_TRUE(tests::wait_until([&] { return folder.read("history.dat") == stored; }))
-            << testing::PrintToString(folder.read("history.dat"));
+        if (!tests::wait_until([&] { return folder.read("history.dat") == stored; })) {
+            ADD_FAILURE() << testing::PrintToString(folder.read("history.dat"));
+            for (const auto& shown : program->answer_message_boxes(1, 1s))
+                ADD_FAILURE() << "told: " << shown.text;
+        }
         click(L"Close");
     }
 
