@@ -119,6 +119,20 @@ large_ms=$(number im_export '100 MB, no' 2)
 large_peak=$(number im_export '100 MB, no' 4)
 small_peak=$(number im_export '10 MB, no' 4)
 row "import of 100 MB without a colour line" "${large_ms} ms, peak ${large_peak} MB" "the same of 10 MB, peak ${small_peak} MB" "$(ratio "$large_peak" "$small_peak")" "peak does not grow"
+text_export=$(number im_export '^export of' 2)
+for palette in "GIMP palette" "CSS" "ASE"; do
+    ms=$(number im_export "to $palette " 2)
+    row "export of 5000 entries to $palette" "${ms} ms" "the text export, ${text_export} ms" "$(ratio "$ms" "$text_export")" "<= 2"
+done
+text_import=$(number im_export '^import of 5000 lines into' 2)
+for palette in "GIMP palette" "ASE"; do
+    ms=$(number im_export "colour $palette " 2)
+    row "import of a 5000-colour $palette into an empty history" "${ms} ms" "the text import, ${text_import} ms" "$(ratio "$ms" "$text_import")" "<= 2"
+    large_ms=$(number im_export "100 MB, $palette" 2)
+    large_peak=$(number im_export "100 MB, $palette" 4)
+    small_peak=$(number im_export "10 MB, $palette" 4)
+    row "import of a 100 MB $palette (its 5000 colours over and over)" "${large_ms} ms, peak ${large_peak} MB" "the same of 10 MB, peak ${small_peak} MB" "$(ratio "$large_peak" "$small_peak")" "peak does not grow"
+done
 
 printf '\n| %s | %s | %s | %s | %s |\n|---|---|---|---|---|\n' benchmark figure baseline ratio target
 for r in "${rows[@]}"; do

@@ -1,4 +1,4 @@
-// The import/export dialog's buttons: the history to a text file and back.
+// The import/export dialog's buttons: the history to a text or palette file and back.
 
 #include "history/im_export_form.h"
 
@@ -6,7 +6,9 @@
 #include "framework/win/application.h"
 #include "framework/win/win_text.h"
 #include "history/date_time_text.h"
-#include "history/import_file.h"
+#include "history/palette_colours.h"
+#include "history/palette_export.h"
+#include "history/palette_import.h"
 
 namespace pipetto {
 
@@ -40,7 +42,7 @@ ExportChoice TImExportForm::export_choice() const {
 
 void TImExportForm::ExportBtnClick() {
     if (const auto target = SaveDialog.execute(hwnd()))
-        ExportTo(*target);
+        ExportTo(*target, export_format(*target, SaveDialog.filter_index()));
 }
 
 void TImExportForm::ImportBtnClick() {
@@ -52,13 +54,16 @@ void TImExportForm::CloseBtnClick() {
     close();
 }
 
-void TImExportForm::ExportTo(const FilePath& target) {
+void TImExportForm::ExportTo(const FilePath& target, PaletteFormat format) {
     // A failure raises the I/O error, which the error display shows; the dialog stays.
-    export_history(main_form_.HistoryTable, export_choice(), target);
+    const int left_out = export_palette(main_form_.HistoryTable, export_choice(), format, target);
+    if (left_out > 0)
+        win::Application::current().show_information(left_out_of_palette_message(left_out));
 }
 
 void TImExportForm::ImportFrom(const FilePath& source) {
-    const ImportBatch batch = read_import_file(source, main_form_.HistoryTable, [] {
+    const PaletteFormat format = import_format(source);
+    const ImportBatch batch = read_palette_file(format, source, main_form_.HistoryTable, [] {
         return win::utf8_to_ansi(current_date_time_text());
     });
 
@@ -75,13 +80,12 @@ void TImExportForm::ImportFrom(const FilePath& source) {
     if (!batch.entries.empty())
         main_form_.HistoryChanged();
 
-    win::Application& application = win::Application::current();
     if (batch.failure)
         throw *batch.failure;
-    if (batch.not_text)
-        application.show_information(not_a_text_file_message(win::narrow(source.file_name())));
-    else if (batch.lines_left_out > 0)
-        application.show_information(history_full_import_message(batch.lines_left_out));
+    const std::string message =
+        import_closing_message(batch, format, win::narrow(source.file_name()));
+    if (!message.empty())
+        win::Application::current().show_information(message);
 }
 
 } // namespace pipetto

@@ -1,6 +1,6 @@
 #pragma once
-// The import/export dialog: writes the history to a text file of the user's choice and
-// reads such files back. Created at start-up, its window built when it is first shown
+// The import/export dialog: writes the history to a text or palette file of the user's
+// choice and reads such files back. Created at start-up, its window built when it is first shown
 // modally from the history list's popup menu, and kept until the program ends, so its
 // choices last for the run.
 // Its controls are the fields below, built from the table in im_export_form_layout.cpp.
@@ -14,6 +14,7 @@
 #include "framework/win/file_dialog.h"
 #include "framework/win/form.h"
 #include "history/export_file.h"
+#include "history/palette_format.h"
 
 namespace pipetto {
 
@@ -35,8 +36,9 @@ class TImExportForm : public win::Form {
     void ImportBtnClick();
     void CloseBtnClick();
 
-    // What the two buttons do once the user has chosen the file.
-    void ExportTo(const FilePath& target);
+    // What the two buttons do once the user has chosen the file (and, for export, the
+    // format: text unless the user asked for a palette).
+    void ExportTo(const FilePath& target, PaletteFormat format = PaletteFormat::text);
     void ImportFrom(const FilePath& source);
 
     // What the radio buttons and the check box say.

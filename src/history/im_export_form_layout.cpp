@@ -57,12 +57,26 @@ const Row layout[] = {
 
 } // namespace
 
-// Both propose "ccexport" and show one filter, "*.txt"; a name typed without an
-// extension gets ".txt".
+// Both propose "ccexport" with text first; a name typed without an extension gets the
+// chosen type's, or ".txt". Export offers the palettes in the order their users ask for
+// them; CSS is written only, so import doesn't list it.
+constexpr win::FileDialogFilter export_types[] = {
+    {"Text files (*.txt)", "*.txt"},
+    {"GIMP palette (*.gpl)", "*.gpl"},
+    {"CSS custom properties (*.css)", "*.css"},
+    {"Adobe Swatch Exchange (*.ase)", "*.ase"},
+};
+constexpr win::FileDialogFilter import_types[] = {
+    {"All palettes (*.txt;*.gpl;*.ase)", "*.txt;*.gpl;*.ase"},
+    {"Text files (*.txt)", "*.txt"},
+    {"GIMP palette (*.gpl)", "*.gpl"},
+    {"Adobe Swatch Exchange (*.ase)", "*.ase"},
+};
+
 const win::FileDialogDescription TImExportForm::save_dialog{
-    win::FileDialogDescription::Kind::save, "Export", "ccexport", "*.txt", "*.txt", "txt"};
+    win::FileDialogDescription::Kind::save, "Export", "ccexport", export_types, "txt"};
 const win::FileDialogDescription TImExportForm::open_dialog{
-    win::FileDialogDescription::Kind::open, "Import", "ccexport", "*.txt", "*.txt", "txt"};
+    win::FileDialogDescription::Kind::open, "Import", "ccexport", import_types, "txt"};
 
 void TImExportForm::build_window() {
     if (hwnd())

@@ -2,11 +2,11 @@
 
 #include <array>
 #include <cstring>
-#include <unordered_set>
 
 #include "colour/colour_value.h"
 #include "colour/named_colours.h"
 #include "framework/core/file_handle.h"
+#include "history/import_collector.h"
 
 namespace pipetto {
 namespace {
@@ -93,46 +93,13 @@ class LineParts {
     bool last_is_cr_ = false;
 };
 
-// Applies the rules to each finished line and collects what is taken.
-class ImportCollector {
-  public:
-    ImportCollector(const HistoryTable& table, const DateTimeName& date_time_name,
-                    ImportBatch& batch)
-        : date_time_name_(date_time_name), batch_(batch),
-          free_slots_(static_cast<std::size_t>(HistoryTable::capacity - table.count())) {
-        // The colour texts listed already, compared in the table: no message to the
-        // list per row, and no pass over the rows per line.
-        for (int slot = 1; slot <= table.count(); ++slot)
-            known_.emplace(table.slot(slot).Hex.view().substr(0, colour_text_length));
-    }
-
-    void take(const LineParts& line) {
-        const std::string_view colour = line.colour_text();
-        if (colour.empty() || colour.front() != '$')
-            return;
-        if (known_.contains(std::string(colour)))
-            return;
-        if (batch_.entries.size() == free_slots_) {
-            ++batch_.lines_left_out;
-            return;
-        }
-        known_.emplace(colour);
-        ImportedEntry& taken = batch_.entries.emplace_back();
-        taken.caption = line.has_equals() ? std::string(line.name()) : date_time_name_();
-        if (taken.caption.size() > imported_caption_capacity)
-            taken.caption.resize(imported_caption_capacity);
-        taken.entry = THistoryEntry{};
-        taken.entry.Name.assign(taken.caption);
-        taken.entry.Hex.assign(colour);
-        derive_colour_forms(taken.entry);
-    }
-
-  private:
-    const DateTimeName& date_time_name_;
-    ImportBatch& batch_;
-    std::size_t free_slots_;
-    std::unordered_set<std::string> known_;
-};
+// A finished line goes to the collector when its value begins with "$".
+void take_line(ImportCollector& collector, const LineParts& line) {
+    const std::string_view colour = line.colour_text();
+    if (colour.empty() || colour.front() != '$')
+        return;
+    collector.take(colour, line.has_equals() ? std::optional(line.name()) : std::nullopt);
+}
 
 bool is_hex_digit(char c) noexcept {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -190,14 +157,14 @@ ImportBatch read_import_file(const FilePath& source, const HistoryTable& table,
             for (std::size_t end; (end = rest.find('\n')) != std::string_view::npos;) {
                 line.add(rest.substr(0, end));
                 line.drop_carriage_return();
-                collector.take(line);
+                take_line(collector, line);
                 line.clear();
                 rest.remove_prefix(end + 1);
             }
             line.add(rest);
         }
         // The last line counts without a line break too; an empty one takes nothing.
-        collector.take(line);
+        take_line(collector, line);
     } catch (const EInOutError& error) {
         batch.failure = error;
     }

@@ -38,6 +38,17 @@ struct ImportBatch {
     // The file holds a NUL byte, which no text file in a single-byte code page does:
     // it is no export file, and nothing of it is taken.
     bool not_text = false;
+    // A palette file whose content is not what its extension says (a ".gpl" without the
+    // palette's first line or with a NUL byte, an ".ase" without its signature): nothing
+    // of it is taken.
+    bool wrong_content = false;
+    // A palette file damaged part way (an ASE block that doesn't fit, or ends early): the
+    // colours before the damage are taken.
+    bool damaged = false;
+    // ASE colours in CMYK or LAB, which have no one RGB value of their own; skipped.
+    std::uintmax_t colours_in_other_models = 0;
+    // GPL names that were no UTF-8; their faulty bytes became "?".
+    std::uintmax_t names_not_utf8 = 0;
     // A read that failed part way; the entries before it are still to be appended.
     std::optional<EInOutError> failure;
 };

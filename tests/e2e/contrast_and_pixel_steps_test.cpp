@@ -114,7 +114,11 @@ TEST(ContrastAndPixelSteps, AGreyCheckedOnWhiteThenAPixelSteppedOntoWithTheArrow
     ASSERT_TRUE(records(2)) << history().size();
     const HWND copy = glyph_button(contrast, "");
     ASSERT_NE(copy, nullptr);
+    // Read only once Pipetto has copied: the clipboard held open by this test meanwhile
+    // would make the copy fail.
+    const DWORD copies = GetClipboardSequenceNumber();
     tests::click_at(centre_of(copy));
+    wait_until([&] { return GetClipboardSequenceNumber() != copies; }, 2s);
     const std::string verdict = "#767676 on #FFFFFF: 4.54:1, AA pass, AAA fail, large AA pass, "
                                 "large AAA pass, UI pass";
     EXPECT_TRUE(wait_until([&] { return tests::clipboard_text() == verdict; }, 2s))

@@ -74,6 +74,28 @@ std::string file_dialog_name(HWND dialog) {
     return win::narrow(text);
 }
 
+std::vector<std::string> file_dialog_types(HWND dialog) {
+    const HWND types = GetDlgItem(dialog, cmb1);
+    std::vector<std::string> names;
+    const auto count = SendMessageW(types, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring name(static_cast<std::size_t>(SendMessageW(types, CB_GETLBTEXTLEN, i, 0)),
+                          L'\0');
+        SendMessageW(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name.data()));
+        names.push_back(win::narrow(name));
+    }
+    return names;
+}
+
+void choose_file_type(HWND dialog, int index) {
+    const HWND types = GetDlgItem(dialog, cmb1);
+    SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    // What the list sends its dialog when the user picks an entry and it closes.
+    for (const WORD notification : {CBN_SELCHANGE, CBN_SELENDOK})
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, notification),
+                     reinterpret_cast<LPARAM>(types));
+}
+
 void choose_in_file_dialog(HWND dialog, const std::wstring& file_name) {
     SendMessageW(file_name_box(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file_name.c_str()));
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),

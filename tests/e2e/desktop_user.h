@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace pipetto::tests {
 
@@ -28,6 +29,9 @@ HWND wait_for_dialog(DWORD process_id, const wchar_t* title,
 // it and pressing the dialog's OK button would.
 std::string file_dialog_name(HWND dialog);
 void choose_in_file_dialog(HWND dialog, const std::wstring& file_name);
+// The entries of a file dialog's list of file types, and picking one (from 0).
+std::vector<std::string> file_dialog_types(HWND dialog);
+void choose_file_type(HWND dialog, int index);
 
 // Presses a button of a window by its caption, as a click would, without waiting for
 // what the click starts.

@@ -60,6 +60,27 @@ class ImExportDialog : public ::testing::Test {
     void click(const wchar_t* caption) {
         SendMessageW(tests::button(dialog, caption), BM_CLICK, 0, 0);
     }
+
+    // Presses the dialog's button; the file dialog it opens, with its list of file types.
+    HWND file_dialog(const wchar_t* button, const wchar_t* title, std::vector<std::string>& types) {
+        tests::press_button(dialog, button);
+        const HWND files = tests::wait_for_dialog(program->process_id(), title);
+        if (files)
+            types = tests::file_dialog_types(files);
+        return files;
+    }
+
+    // Delete All from the history list's popup menu: its fourth item, below Delete.
+    bool delete_all_rows() {
+        const HWND list = control(L"SysListView32");
+        RECT area;
+        GetWindowRect(list, &area);
+        const POINT at{area.left + 60, area.bottom - 20};
+        if (!tests::open_history_popup(main, at))
+            return false;
+        tests::click_at({at.x + 30, at.y + 57});
+        return tests::wait_until([&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0; });
+    }
 };
 
 } // namespace
@@ -198,4 +219,80 @@ TEST_F(ImExportDialog, ExportNeverUsesAFileOfTheUsersAndAFailureSaysWhatWindowsS
     for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
         EXPECT_FALSE(entry.path().filename().wstring().starts_with(L"~pipetto-"))
             << entry.path().filename().string();
+}
+
+TEST_F(ImExportDialog, ThePaletteTypesGoOutThroughTheSaveDialogAndComeBackThroughTheOpenDialog) {
+    // "Grün" in the code page, as history.dat keeps names.
+    const std::string stored =
+        tests::history_record("Sky blue", "$00EBCE87", "#87CEEB", "15453831", "rgb(135,206,235)",
+                              "SkyBlue") +
+        tests::history_record("Gr\xFCn", "$00008000", "#008000", "32768", "rgb(0,128,0)", "n/a");
+    folder.write("history.dat", stored);
+    start();
+    open_dialog_from_popup_menu();
+
+    // The type chosen decides for a name typed without an extension.
+    std::vector<std::string> types;
+    HWND files = file_dialog(L"Export", L"Export", types);
+    ASSERT_NE(files, nullptr);
+    EXPECT_EQ(types, (std::vector<std::string>{"Text files (*.txt)", "GIMP palette (*.gpl)",
+                                               "CSS custom properties (*.css)",
+                                               "Adobe Swatch Exchange (*.ase)"}));
+    tests::choose_file_type(files, 1);
+    tests::choose_in_file_dialog(files, (folder / "palette").wstring());
+    ASSERT_TRUE(tests::wait_until([&] { return folder.exists("palette.gpl"); }));
+    EXPECT_EQ(folder.read("palette.gpl"), "GIMP Palette\n"
+                                          "Name: palette\n"
+                                          "Columns: 0\n"
+                                          "#\n"
+                                          "135 206 235\tSky blue\n"
+                                          "  0 128   0\tGr\xC3\xBCn\n");
+
+    // The extension typed decides whatever type the list shows.
+    use_file_dialog(L"Export", L"Export", (folder / "colours.css").wstring());
+    ASSERT_TRUE(tests::wait_until([&] { return folder.exists("colours.css"); }));
+    EXPECT_EQ(folder.read("colours.css"), ":root {\n"
+                                          "  --sky-blue: #87ceeb; /* Sky blue */\n"
+                                          "  --gr-n: #008000; /* Gr\xC3\xBCn */\n"
+                                          "}\n");
+    use_file_dialog(L"Export", L"Export", (folder / "colours.ase").wstring());
+    ASSERT_TRUE(tests::wait_until([&] { return folder.exists("colours.ase"); }));
+    const std::string swatches = folder.read("colours.ase");
+    EXPECT_EQ(swatches.size(), 12u + 44 + 36);
+    EXPECT_EQ(swatches.substr(0, 4), "ASEF");
+    EXPECT_NE(swatches.find(std::string("\0G\0r\0\xFC\0n\0\0RGB ", 14)), std::string::npos);
+
+    // Each palette back into an emptied history gives the same entries, in the same order.
+    click(L"Close");
+    for (const char* palette : {"palette.gpl", "colours.ase"}) {
+        SCOPED_TRACE(palette);
+        ASSERT_TRUE(tests::wait_until([&] { return !IsWindowVisible(dialog); }));
+        ASSERT_TRUE(delete_all_rows());
+        ASSERT_TRUE(tests::wait_until([&] { return folder.read("history.dat").empty(); }));
+        open_dialog_from_popup_menu();
+        files = file_dialog(L"Import", L"Import", types);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(types, (std::vector<std::string>{"All palettes (*.txt;*.gpl;*.ase)",
+                                                   "Text files (*.txt)", "GIMP palette (*.gpl)",
+                                                   "Adobe Swatch Exchange (*.ase)"}));
+        tests::choose_in_file_dialog(files, (folder / palette).wstring());
+        EXPECT_TRUE(tests::wait_until([&] { return !IsWindowVisible(files); }));
+        if (!tests::wait_until([&] { return folder.read("history.dat") == stored; })) {
+            ADD_FAILURE() << testing::PrintToString(folder.read("history.dat"));
+            for (const auto& shown : program->answer_message_boxes(1, 1s))
+                ADD_FAILURE() << "told: " << shown.text;
+        }
+        click(L"Close");
+    }
+
+    // A file whose content isn't what its extension says: one message, nothing imported.
+    ASSERT_TRUE(tests::wait_until([&] { return !IsWindowVisible(dialog); }));
+    open_dialog_from_popup_menu();
+    folder.write("renamed.ase", "GIMP Palette\n1 2 3\tnot swatches\n");
+    use_file_dialog(L"Import", L"Import", (folder / "renamed.ase").wstring());
+    const auto shown = program->answer_message_boxes(1, 5s);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text,
+              "renamed.ase is not an Adobe Swatch Exchange file. Nothing was imported.");
+    EXPECT_EQ(SendMessageW(control(L"SysListView32"), LVM_GETITEMCOUNT, 0, 0), 2);
 }

@@ -114,6 +114,14 @@ Heard accessible_at(POINT at) {
     return heard;
 }
 
+// Does what copies, then waits until Pipetto has put it on the clipboard without opening the
+// clipboard meanwhile: a test holding it open at that moment would make Pipetto's copy fail.
+template <typename Copy> void copy_and_wait(Copy copy) {
+    const DWORD copies = GetClipboardSequenceNumber();
+    copy();
+    tests::wait_until([&] { return GetClipboardSequenceNumber() != copies; }, 2s);
+}
+
 class Keyboard : public ::testing::Test {
   protected:
     TemporaryFolder folder;
@@ -134,6 +142,7 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuA
     const HWND pages = tests::child_of_class(main, L"SysTabControl32");
     const HWND html_field = tests::child_of_class(main, L"Edit", true);
     ASSERT_TRUE(tests::wait_until([&] { return !text_of(html_field).empty(); }, 3s));
+    const std::string resting_colour = text_of(html_field);
 
     // The loupe button shows its glass on the button's face, at rest and under the pointer.
     const RECT loupe_button = screen_rect(shown_glyph_buttons(main).front());
@@ -142,7 +151,8 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuA
     std::this_thread::sleep_for(300ms);
     EXPECT_EQ(red_pixels_in(loupe_button), 0);
     SetCursorPos(700, 700);
-    std::this_thread::sleep_for(300ms); // the fields show the colour there again
+    // The fields show the colour there again; a later change would undo Tab's selection.
+    ASSERT_TRUE(tests::wait_until([&] { return text_of(html_field) == resting_colour; }, 3s));
 
     // Tab: the tabs first, then the Html field, whose text Ctrl+C copies.
     tests::type_keys({VK_TAB});
@@ -151,7 +161,7 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuA
     tests::type_keys({VK_TAB});
     ASSERT_TRUE(tests::wait_until([&] { return tests::focus_of(main) == html_field; }, 2s))
         << tests::class_of(tests::focus_of(main));
-    tests::press_keys({VK_CONTROL}, 'C');
+    copy_and_wait([] { tests::press_keys({VK_CONTROL}, 'C'); });
     EXPECT_TRUE(
         tests::wait_until([&] { return tests::clipboard_text() == text_of(html_field); }, 2s))
         << tests::clipboard_text();
@@ -184,11 +194,11 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuA
             return SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 1;
         },
         2s));
-    tests::press_keys({VK_CONTROL}, 'C');
+    copy_and_wait([] { tests::press_keys({VK_CONTROL}, 'C'); });
     EXPECT_TRUE(tests::wait_until([&] { return tests::clipboard_text() == "#1E90FF"; }, 2s))
         << tests::clipboard_text();
     const HWND hex_copy = shown_glyph_buttons(main).front();
-    tests::click_at(centre(screen_rect(hex_copy)));
+    copy_and_wait([&] { tests::click_at(centre(screen_rect(hex_copy))); });
     EXPECT_TRUE(tests::wait_until([&] { return tests::clipboard_text() == "$00FF901E"; }, 2s))
         << tests::clipboard_text();
     SetCursorPos(700, 700);

@@ -81,9 +81,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         FUZZ_CHECK(value && *value == thrown_or_not);
     } catch (const EConvertError& error) {
         FUZZ_CHECK(!value);
-        // The message is shown as a C string: it ends where the text holds a NUL.
-        const std::string message = "'" + std::string(text) + "' ist kein gültiger Integerwert";
+        // The message is shown as a C string: it ends where the text holds a NUL. A text too
+        // long for a message box is shortened in the middle, as every quoted value is.
+        const std::string message =
+            "'" + quoted_in_message(text) + "' ist kein gültiger Integerwert";
         FUZZ_CHECK(error.what() == message.substr(0, message.find('\0')));
+        FUZZ_CHECK(message.size() <=
+                   longest_quoted_text + sizeof("'' ist kein gültiger Integerwert"));
     }
 
     if (value) {

@@ -11,6 +11,7 @@
 #include "contrast/contrast_form.h"
 #include "framework/win/application.h"
 #include "keyboard.h"
+#include "history_records.h"
 #include "pump.h"
 #include "screen_reading.h"
 #include "solid_window.h"
@@ -20,16 +21,8 @@ using namespace pipetto;
 
 namespace {
 
-std::string field(std::string_view text) {
-    std::string bytes(31, '\0');
-    bytes[0] = static_cast<char>(text.size());
-    bytes.replace(1, text.size(), text);
-    return bytes;
-}
-
 std::string record(std::string_view name, TColor colour) {
-    return field(name) + field(hex_form(colour)) + field(html_form(colour)) +
-           field(long_form(colour)) + field(rgb_form(colour)) + field(name_form(html_form(colour)));
+    return tests::colour_record(name, colour);
 }
 
 void click_row(TMainform& form, int row) {

@@ -90,6 +90,9 @@ class GrabCycle : public ::testing::Test {
   protected:
     GrabCycle() {
         form.set_position(100, 100); // clear of the coloured windows
+        // A cursor where the window opens would make the first colour wait for its first
+        // paint; an earlier test may have left it there.
+        SetCursorPos(900, 700);
         form.show();
     }
 

@@ -14,6 +14,7 @@
 #include "colour/named_colours.h"
 #include "framework/core/errors.h"
 #include "history/date_time_text.h"
+#include "history_records.h"
 #include "message_box_watcher.h"
 #include "pump.h"
 #include "temporary_folder.h"
@@ -26,17 +27,8 @@ namespace {
 
 constexpr std::size_t record_size = 186;
 
-std::string field(std::string_view text) {
-    std::string bytes(31, '\0');
-    bytes[0] = static_cast<char>(text.size());
-    bytes.replace(1, text.size(), text);
-    return bytes;
-}
-
-// A history.dat record of a colour, named as the user would.
 std::string record(std::string_view name, TColor colour) {
-    return field(name) + field(hex_form(colour)) + field(html_form(colour)) +
-           field(long_form(colour)) + field(rgb_form(colour)) + field(name_form(html_form(colour)));
+    return tests::colour_record(name, colour);
 }
 
 // What the Grab page shows once grabbing has stopped on `colour`.

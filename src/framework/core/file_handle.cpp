@@ -84,7 +84,8 @@ FileHandle FileHandle::open(const FilePath& path, FileMode mode) {
 
 char* FileHandle::buffer() {
     if (!buffer_)
-        buffer_ = std::make_unique<char[]>(buffer_size);
+        // Left as it comes: only the bytes put in are ever read back.
+        buffer_ = std::make_unique_for_overwrite<char[]>(buffer_size);
     return buffer_.get();
 }
 
@@ -129,6 +130,9 @@ void FileHandle::write_buffer() {
 
 void FileHandle::write(const void* data, std::size_t size) {
     require_open(file_);
+    // An empty write (a history with no records behind the listed ones) makes no buffer.
+    if (size == 0)
+        return;
     if (end_ + size > buffer_size)
         write_buffer();
     if (size >= buffer_size) {

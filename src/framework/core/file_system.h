@@ -15,6 +15,8 @@ struct FileFacts {
     bool is_regular_file = false; // not a folder
     bool read_only = false;
     std::uintmax_t size = 0;
+    // What a replacement hands on: Windows' attribute bits, or the POSIX permission bits.
+    std::uint32_t kept_on_replace = 0;
 };
 
 // Nothing when no file or folder of that name can be seen.
@@ -26,9 +28,11 @@ std::optional<FileFacts> file_facts(const FilePath& path) noexcept;
 FilePath final_path(const FilePath& path);
 
 // Puts the new file `replacement` in the place of `target`, in one step. An existing target
-// keeps what the user set on it (its attributes and permissions); a new one is moved there.
-// 0, or the error code for the user's message.
-int replace_with(const FilePath& replacement, const FilePath& target) noexcept;
+// (`target_facts`, as read just before; nothing for a new one) keeps what the user set on it,
+// its attributes and permissions; a new one is moved there. The caller has read the facts
+// anyway, so they are not asked for again. 0, or the error code for the user's message.
+int replace_with(const FilePath& replacement, const FilePath& target,
+                 const std::optional<FileFacts>& target_facts) noexcept;
 
 void remove_file(const FilePath& path) noexcept;
 

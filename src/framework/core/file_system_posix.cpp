@@ -19,6 +19,7 @@ std::optional<FileFacts> file_facts(const FilePath& path) noexcept {
     facts.is_regular_file = S_ISREG(info.st_mode);
     facts.read_only = (info.st_mode & S_IWUSR) == 0;
     facts.size = static_cast<std::uintmax_t>(info.st_size);
+    facts.kept_on_replace = static_cast<std::uint32_t>(info.st_mode & 07777);
     return facts;
 }
 
@@ -31,11 +32,11 @@ FilePath final_path(const FilePath& path) {
     return final;
 }
 
-int replace_with(const FilePath& replacement, const FilePath& target) noexcept {
+int replace_with(const FilePath& replacement, const FilePath& target,
+                 const std::optional<FileFacts>& target_facts) noexcept {
     // The replacement takes the target's permissions, as the user set them.
-    struct stat info;
-    if (stat(target.c_str(), &info) == 0)
-        chmod(replacement.c_str(), info.st_mode & 07777);
+    if (target_facts)
+        chmod(replacement.c_str(), static_cast<mode_t>(target_facts->kept_on_replace));
     return std::rename(replacement.c_str(), target.c_str()) == 0 ? 0 : io_code_from_errno(errno);
 }
 

@@ -38,6 +38,7 @@ std::optional<FileFacts> file_facts(const FilePath& path) noexcept {
     facts.is_regular_file = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     facts.read_only = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
     facts.size = (static_cast<std::uintmax_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    facts.kept_on_replace = data.dwFileAttributes;
     return facts;
 }
 
@@ -64,23 +65,39 @@ FilePath final_path(const FilePath& path) {
     return FilePath(std::move(final));
 }
 
-int replace_with(const FilePath& replacement, const FilePath& target) noexcept {
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        if (MoveFileExW(replacement.c_str(), target.c_str(),
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return 0;
-        return io_code_from_system_error(GetLastError());
-    }
+namespace {
+
+int move_into_place(const FilePath& replacement, const FilePath& target) noexcept {
+    if (MoveFileExW(replacement.c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return 0;
+    return io_code_from_system_error(GetLastError());
+}
+
+} // namespace
+
+int replace_with(const FilePath& replacement, const FilePath& target,
+                 const std::optional<FileFacts>& target_facts) noexcept {
+    if (!target_facts)
+        return move_into_place(replacement, target);
     if (!ReplaceFileW(target.c_str(), replacement.c_str(), nullptr,
                       REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
-                      nullptr))
-        return io_code_from_system_error(GetLastError());
+                      nullptr)) {
+        const DWORD error = GetLastError();
+        // Removed by someone else since its facts were read: nothing of it is left to keep.
+        if (error == ERROR_FILE_NOT_FOUND &&
+            GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES)
+            return move_into_place(replacement, target);
+        return io_code_from_system_error(error);
+    }
+    // Only a target that had some of them can have lost them; for any other the
+    // attributes are not read again.
+    const DWORD wanted = target_facts->kept_on_replace & users_attributes;
+    if (wanted == 0)
+        return 0;
     const DWORD now = GetFileAttributesW(target.c_str());
-    if (now != INVALID_FILE_ATTRIBUTES &&
-        (now & users_attributes) != (attributes & users_attributes))
-        SetFileAttributesW(target.c_str(),
-                           (now & ~users_attributes) | (attributes & users_attributes));
+    if (now != INVALID_FILE_ATTRIBUTES && (now & users_attributes) != wanted)
+        SetFileAttributesW(target.c_str(), (now & ~users_attributes) | wanted);
     return 0;
 }
 

@@ -96,11 +96,13 @@ class TemporaryFile {
 };
 
 // The user (or another program) marked the file read-only; replacing it by a rename
-// would quietly override that, so it fails as opening it for writing would.
-void refuse_read_only_target(const FilePath& target) {
-    const std::optional<FileFacts> facts = file_facts(target);
+// would quietly override that, so it fails as opening it for writing would. The facts
+// (nothing for a new file) go on to the replacement.
+std::optional<FileFacts> refuse_read_only_target(const FilePath& target) {
+    std::optional<FileFacts> facts = file_facts(target);
     if (facts && facts->read_only)
         throw EInOutError(io_code::access_denied);
+    return facts;
 }
 
 // A write cut short (a power cut, a kill) leaves its temporary file; only names of our own
@@ -131,14 +133,14 @@ bool is_temporary_file_name(FilePath::string_view_type name) {
 
 void replace_file(const FilePath& target, const std::function<void(FileHandle&)>& write_content) {
     const FilePath place = final_path(target);
-    refuse_read_only_target(place);
+    const std::optional<FileFacts> facts = refuse_read_only_target(place);
     const FilePath folder = place.folder();
     remove_leftover_temporaries(folder);
     TemporaryFile temporary(folder);
     write_content(temporary.file());
     temporary.file().flush_to_disk();
     temporary.file().close();
-    if (const int code = replace_with(temporary.path(), place))
+    if (const int code = replace_with(temporary.path(), place, facts))
         throw EInOutError(code);
     temporary.placed();
 }

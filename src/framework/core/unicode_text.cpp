@@ -53,6 +53,16 @@ std::u32string decode_utf8(std::string_view utf8) {
     return code_points;
 }
 
+bool is_well_formed_utf8(std::string_view utf8) noexcept {
+    while (!utf8.empty()) {
+        const std::size_t length = sequence_at(utf8).second;
+        if (length == 0)
+            return false;
+        utf8.remove_prefix(length);
+    }
+    return true;
+}
+
 std::string encode_utf8(std::u32string_view code_points) {
     std::string utf8;
     utf8.reserve(code_points.size());

@@ -39,11 +39,15 @@ FileDialog::FileDialog(const FileDialogDescription& description)
 std::optional<FilePath> FileDialog::execute(HWND owner) {
     std::wstring chosen(path_capacity, L'\0');
     chosen.replace(0, file_name_.size(), file_name_);
-    // Name and pattern, each ended by a zero, and one more zero after the last entry.
-    std::wstring filter = widen(description_.filter_name);
-    filter.push_back(L'\0');
-    filter += widen(description_.filter);
-    filter.push_back(L'\0');
+    // Name and pattern of each entry, each ended by a zero, and one more zero after the
+    // last entry (the string's own).
+    std::wstring filter;
+    for (const FileDialogFilter& entry : description_.filters) {
+        filter += widen(entry.name);
+        filter.push_back(L'\0');
+        filter += widen(entry.pattern);
+        filter.push_back(L'\0');
+    }
     const std::wstring title = widen(description_.title);
     const std::wstring extension = widen(description_.default_extension);
 
@@ -51,7 +55,7 @@ std::optional<FilePath> FileDialog::execute(HWND owner) {
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
+    dialog.nFilterIndex = static_cast<DWORD>(filter_index_ + 1);
     dialog.lpstrFile = chosen.data();
     dialog.nMaxFile = static_cast<DWORD>(chosen.size());
     dialog.lpstrTitle = title.c_str();
@@ -71,6 +75,8 @@ std::optional<FilePath> FileDialog::execute(HWND owner) {
     }
     chosen.resize(wcslen(chosen.c_str()));
     file_name_ = chosen;
+    if (dialog.nFilterIndex >= 1 && dialog.nFilterIndex <= description_.filters.size())
+        filter_index_ = dialog.nFilterIndex - 1;
     return FilePath(chosen);
 }
 

@@ -1,0 +1,47 @@
+#include <bit>
+#include <cstdint>
+
+#include "framework/core/unicode_text.h"
+#include "history/ase_file.h"
+
+namespace pipetto {
+namespace {
+
+void append_u16(std::string& bytes, std::uint16_t value) {
+    bytes.push_back(static_cast<char>(value >> 8));
+    bytes.push_back(static_cast<char>(value & 0xFF));
+}
+
+void append_u32(std::string& bytes, std::uint32_t value) {
+    append_u16(bytes, static_cast<std::uint16_t>(value >> 16));
+    append_u16(bytes, static_cast<std::uint16_t>(value & 0xFFFF));
+}
+
+constexpr std::uint16_t colour_entry = 0x0001;
+constexpr std::uint16_t normal_colour = 2;
+
+} // namespace
+
+std::string ase_bytes(const PaletteColours& palette) {
+    std::string bytes = "ASEF";
+    append_u16(bytes, 1);
+    append_u16(bytes, 0);
+    append_u32(bytes, static_cast<std::uint32_t>(palette.colours.size()));
+    for (const PaletteColour& colour : palette.colours) {
+        // Names come from 30 single-byte characters: far within the 16-bit count.
+        const std::string name = encode_utf16(decode_utf8(colour.name), true);
+        const std::size_t units = name.size() / 2 + 1;
+        append_u16(bytes, colour_entry);
+        append_u32(bytes, static_cast<std::uint32_t>(2 + units * 2 + 4 + 3 * 4 + 2));
+        append_u16(bytes, static_cast<std::uint16_t>(units));
+        bytes.append(name);
+        append_u16(bytes, 0);
+        bytes.append("RGB ");
+        for (const std::uint8_t value : {colour.red, colour.green, colour.blue})
+            append_u32(bytes, std::bit_cast<std::uint32_t>(static_cast<float>(value) / 255.0f));
+        append_u16(bytes, normal_colour);
+    }
+    return bytes;
+}
+
+} // namespace pipetto

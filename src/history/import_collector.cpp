@@ -1,0 +1,59 @@
+#include "history/import_collector.h"
+
+#include "framework/core/ansi_text.h"
+
+namespace pipetto {
+namespace {
+
+// A colour text is "$" and 8 hexadecimal digits.
+constexpr std::size_t colour_text_length = 9;
+
+} // namespace
+
+ImportCollector::ImportCollector(const HistoryTable& table, const DateTimeName& date_time_name,
+                                 ImportBatch& batch)
+    : date_time_name_(date_time_name), batch_(batch),
+      free_slots_(static_cast<std::size_t>(HistoryTable::capacity - table.count())) {
+    // The colour texts listed already, compared in the table: no message to the list per
+    // row, and no pass over the rows per line.
+    for (int slot = 1; slot <= table.count(); ++slot)
+        known_.emplace(table.slot(slot).Hex.view().substr(0, colour_text_length));
+}
+
+bool ImportCollector::admits(std::string_view colour_text) {
+    if (known_.contains(std::string(colour_text)))
+        return false;
+    if (batch_.entries.size() == free_slots_) {
+        ++batch_.lines_left_out;
+        return false;
+    }
+    known_.emplace(colour_text);
+    return true;
+}
+
+void ImportCollector::append(std::string_view colour_text, std::string caption) {
+    ImportedEntry& taken = batch_.entries.emplace_back();
+    taken.caption = std::move(caption);
+    if (taken.caption.size() > imported_caption_capacity)
+        taken.caption.resize(imported_caption_capacity);
+    taken.entry = THistoryEntry{};
+    taken.entry.Name.assign(taken.caption);
+    taken.entry.Hex.assign(colour_text);
+    derive_colour_forms(taken.entry);
+}
+
+void ImportCollector::take(std::string_view colour_text, std::optional<std::string_view> name) {
+    if (!admits(colour_text))
+        return;
+    append(colour_text, name ? std::string(*name) : date_time_name_());
+}
+
+bool ImportCollector::take_palette_colour(TColor colour, std::string_view utf8_name) {
+    const HexText hex = hex_form(colour);
+    if (!admits(hex.view()))
+        return false;
+    append(hex.view(), utf8_name.empty() ? date_time_name_() : ansi_from_utf8(utf8_name));
+    return true;
+}
+
+} // namespace pipetto

@@ -1,0 +1,50 @@
+#include "history/palette_colours.h"
+
+#include "colour/colour_identifiers.h"
+#include "colour/colour_value.h"
+#include "framework/core/ansi_text.h"
+
+namespace pipetto {
+
+namespace {
+
+// Most names are ASCII, which is the same in UTF-8 and needs no call to the system.
+std::string utf8_name(std::string_view ansi) {
+    for (const char c : ansi)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return utf8_from_ansi(ansi);
+    return std::string(ansi);
+}
+
+} // namespace
+
+PaletteColours palette_colours(const HistoryTable& table, bool with_name) {
+    PaletteColours palette;
+    palette.colours.reserve(static_cast<std::size_t>(table.count()));
+    for (int slot = 1; slot <= table.count(); ++slot) {
+        const THistoryEntry& entry = table.slot(slot);
+        // The colour the history list shows for the row: its text cut to "$" and 8 digits.
+        const auto colour = try_colour_from_text(entry.Hex.view().substr(0, 9));
+        if (!colour || *colour > 0x00FFFFFF) {
+            ++palette.left_out;
+            continue;
+        }
+        PaletteColour& out = palette.colours.emplace_back();
+        out.name = with_name ? utf8_name(entry.Name.view()) : html_form(*colour).str();
+        out.red = red_of(*colour);
+        out.green = green_of(*colour);
+        out.blue = blue_of(*colour);
+    }
+    return palette;
+}
+
+std::string left_out_of_palette_message(int left_out) {
+    std::string message = std::to_string(left_out);
+    message.append(left_out == 1 ? " entry was" : " entries were")
+        .append(" left out of the palette: ")
+        .append(left_out == 1 ? "its value is" : "their values are")
+        .append(" no colour.");
+    return message;
+}
+
+} // namespace pipetto
