@@ -8,23 +8,12 @@
 
 #include "colour/colour_value.h"
 #include "colour/named_colours.h"
+#include "support/grabbed_entry.h"
 #include "support/scratch_folder.h"
 
 using namespace pipetto;
 
 namespace {
-
-// A grabbed colour as AddToHistory keeps it.
-THistoryEntry grabbed(std::string_view name, TColor colour) {
-    THistoryEntry entry{};
-    entry.Name.assign(name);
-    entry.Hex.assign(hex_form(colour));
-    entry.Html.assign(html_form(colour));
-    entry.Long.assign(long_form(colour));
-    entry.RGB.assign(rgb_form(colour));
-    entry.Ident.assign(name_form(html_form(colour)));
-    return entry;
-}
 
 class ExportImport : public tests::ScratchFolderTest {
   protected:

@@ -12,22 +12,12 @@
 #include "history/css_file.h"
 #include "history/palette_export.h"
 #include "history/palette_import.h"
+#include "support/grabbed_entry.h"
 #include "support/scratch_folder.h"
 
 using namespace pipetto;
 
 namespace {
-
-THistoryEntry grabbed(std::string_view name, TColor colour) {
-    THistoryEntry entry{};
-    entry.Name.assign(name);
-    entry.Hex.assign(hex_form(colour));
-    entry.Html.assign(html_form(colour));
-    entry.Long.assign(long_form(colour));
-    entry.RGB.assign(rgb_form(colour));
-    entry.Ident.assign(name_form(html_form(colour)));
-    return entry;
-}
 
 std::string be16(unsigned value) {
     return {static_cast<char>(value >> 8), static_cast<char>(value & 0xFF)};
