@@ -9,17 +9,10 @@
 #
 # Usage: DISPLAY=:90 bench/contrast_cpu.sh [build-dir] [rounds]
 set -euo pipefail
-source "$(dirname "$0")/../tools/lib.sh"
+source "$(dirname "$0")/cpu_time.sh"
 
 build=${1:-$BUILD_ROOT/win}
 rounds=${2:-3}
-seconds=10
-settle=3
-[ -n "${DISPLAY:-}" ] || { log "DISPLAY is not set"; exit 1; }
-wine_environment
-
-clock_ticks=$(getconf CLK_TCK)
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 work=$(mktemp -d)
 mover=
@@ -55,8 +48,6 @@ measure() {
     echo $((after - before))
 }
 
-ms() { echo $(($1 * 1000 / clock_ticks)); }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 
 still_closed=0 still_open=0 moving_closed=0 moving_open=0
 for round in $(seq "$rounds"); do

@@ -8,18 +8,10 @@
 # Usage: DISPLAY=:90 bench/grab_cpu.sh [build-dir] [rounds]
 # Needs a running X display and Wine prefix (tools/lib.sh's wine_environment picks the prefix).
 set -euo pipefail
-source "$(dirname "$0")/../tools/lib.sh"
+source "$(dirname "$0")/cpu_time.sh"
 
 build=${1:-$BUILD_ROOT/win}
 rounds=${2:-3}
-seconds=10
-settle=3
-[ -n "${DISPLAY:-}" ] || { log "DISPLAY is not set"; exit 1; }
-wine_environment
-
-clock_ticks=$(getconf CLK_TCK)
-# The process's user and system time so far, in clock ticks.
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 # Runs one program for `settle` + `seconds` and prints the ticks it used over `seconds`.
 measure() {

@@ -9,18 +9,11 @@
 #
 # Usage: DISPLAY=:90 bench/loupe_cpu.sh [build-dir] [grab-only pipetto.exe] [rounds]
 set -euo pipefail
-source "$(dirname "$0")/../tools/lib.sh"
+source "$(dirname "$0")/cpu_time.sh"
 
 build=${1:-$BUILD_ROOT/win}
 grab_only=${2:-}
 rounds=${3:-3}
-seconds=10
-settle=3
-[ -n "${DISPLAY:-}" ] || { log "DISPLAY is not set"; exit 1; }
-wine_environment
-
-clock_ticks=$(getconf CLK_TCK)
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 # Runs one program (in a folder of its own, without config.ini) for `settle` + `seconds`
 # and prints the ticks it used over `seconds`. With "open", the loupe is opened first.
@@ -47,8 +40,6 @@ measure() {
     echo $((after - before))
 }
 
-ms() { echo $(($1 * 1000 / clock_ticks)); }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 
 shown_total=0 reads_total=0 hidden_total=0 grab_total=0
 for round in $(seq "$rounds"); do
