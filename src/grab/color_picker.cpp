@@ -1,6 +1,10 @@
 #include "grab/color_picker.h"
 
-#include "framework/win/handles.h"
+#include <array>
+#include <span>
+#include <utility>
+
+#include "colour/area_colour.h"
 
 namespace pipetto {
 namespace {
@@ -24,6 +28,30 @@ class PhysicalPixels {
 
   private:
     DPI_AWARENESS_CONTEXT previous_;
+};
+
+// The monitors that meet the square, as many as it can meet.
+class MonitorsMeeting {
+  public:
+    explicit MonitorsMeeting(const ScreenRect& square) {
+        const RECT clip{square.left, square.top, square.right, square.bottom};
+        EnumDisplayMonitors(nullptr, &clip, &MonitorsMeeting::add, reinterpret_cast<LPARAM>(this));
+    }
+    std::span<const ScreenRect> monitors() const noexcept { return {monitors_.data(), count_}; }
+
+  private:
+    static BOOL CALLBACK add(HMONITOR, HDC, LPRECT monitor, LPARAM list) {
+        auto& self = *reinterpret_cast<MonitorsMeeting*>(list);
+        if (self.count_ == self.monitors_.size())
+            return FALSE;
+        self.monitors_[self.count_++] = {
+            static_cast<int>(monitor->left), static_cast<int>(monitor->top),
+            static_cast<int>(monitor->right), static_cast<int>(monitor->bottom)};
+        return TRUE;
+    }
+
+    std::array<ScreenRect, SquareOnMonitors::max_parts> monitors_{};
+    std::size_t count_ = 0;
 };
 
 } // namespace
@@ -53,6 +81,46 @@ TColor TColorPicker::ColorAt(POINT position) {
         return unreadable_pixel;
     const COLORREF pixel = GetPixel(screen.get(), position.x, position.y);
     return pixel == CLR_INVALID ? unreadable_pixel : static_cast<TColor>(pixel);
+}
+
+TColor TColorPicker::AreaColourAt(POINT centre, int size) {
+    PhysicalPixels physical;
+    const ScreenRect square =
+        sample_square({static_cast<int>(centre.x), static_cast<int>(centre.y)}, size);
+    // The screen's copy yields black where no monitor is (beyond the edges, in a gap
+    // between monitors): only what lies on one is copied and counted.
+    const SquareOnMonitors cut(square, MonitorsMeeting(square).monitors());
+    const ScreenRect& bounds = cut.bounds();
+    if (cut.parts().empty())
+        return unreadable_pixel;
+    if (!square_dc_) {
+        BITMAPINFO format{};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        format.bmiHeader.biWidth = largest_sample_size;
+        format.bmiHeader.biHeight = -largest_sample_size; // top-down
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        format.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        win::Bitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+        win::MemoryDC dc(CreateCompatibleDC(nullptr));
+        if (!bitmap || !dc)
+            return unreadable_pixel;
+        SelectObject(dc.get(), bitmap.get());
+        square_bitmap_ = std::move(bitmap);
+        square_dc_ = std::move(dc);
+        square_bits_ = static_cast<const std::uint8_t*>(bits);
+    }
+    {
+        win::WindowDC screen(nullptr);
+        if (!screen ||
+            !BitBlt(square_dc_.get(), 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                    screen.get(), bounds.left, bounds.top, SRCCOPY))
+            return unreadable_pixel;
+    }
+    // The bitmap's bits are read directly: whatever GDI still has queued goes first.
+    GdiFlush();
+    return linear_light_mean({square_bits_, largest_sample_size * 4, bounds}, cut.parts());
 }
 
 } // namespace pipetto
