@@ -148,9 +148,39 @@ int main() {
                 pixel.push_back(time_round(
                     [&](int) { sink = TColorPicker::ColorAt(TColorPicker::CursorPosition()); }));
             }
+            // Its parts: the monitors that meet the square, and the copy into a bitmap.
+            std::vector<double> monitors, copy;
+            BITMAPINFO format{};
+            format.bmiHeader.biSize = sizeof format.bmiHeader;
+            format.bmiHeader.biWidth = largest_sample_size;
+            format.bmiHeader.biHeight = -largest_sample_size;
+            format.bmiHeader.biPlanes = 1;
+            format.bmiHeader.biBitCount = 32;
+            format.bmiHeader.biCompression = BI_RGB;
+            void* bits = nullptr;
+            win::Bitmap bitmap(
+                CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+            win::MemoryDC memory(CreateCompatibleDC(nullptr));
+            win::SelectedObject selected(memory.get(), bitmap.get());
+            for (int round = 0; round < 3 * rounds; ++round) {
+                monitors.push_back(time_round([&](int) {
+                    const RECT clip{515, 415, 546, 446};
+                    EnumDisplayMonitors(
+                        nullptr, &clip, [](HMONITOR, HDC, LPRECT, LPARAM) { return TRUE; }, 0);
+                }));
+                copy.push_back(time_round([&](int) {
+                    win::WindowDC screen(nullptr);
+                    BitBlt(memory.get(), 0, 0, largest_sample_size, largest_sample_size,
+                           screen.get(), 515, 415, SRCCOPY);
+                    GdiFlush();
+                }));
+            }
             (void)sink;
             std::printf("reads alone: the 31x31 square %8.1f us, the pixel %8.1f us\n",
                         median(area), median(pixel));
+            std::printf("  parts of the square's read: EnumDisplayMonitors %8.1f us, "
+                        "GetDC+BitBlt 31x31+ReleaseDC %8.1f us\n",
+                        median(monitors), median(copy));
         }
 
         // The contrast window follows every new colour: what that adds to a cycle with its

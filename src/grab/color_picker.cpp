@@ -1,8 +1,7 @@
 #include "grab/color_picker.h"
 
-#include <array>
-#include <span>
 #include <utility>
+#include <vector>
 
 #include "colour/area_colour.h"
 
@@ -30,29 +29,20 @@ class PhysicalPixels {
     DPI_AWARENESS_CONTEXT previous_;
 };
 
-// The monitors that meet the square, as many as it can meet.
-class MonitorsMeeting {
-  public:
-    explicit MonitorsMeeting(const ScreenRect& square) {
-        const RECT clip{square.left, square.top, square.right, square.bottom};
-        EnumDisplayMonitors(nullptr, &clip, &MonitorsMeeting::add, reinterpret_cast<LPARAM>(this));
-    }
-    std::span<const ScreenRect> monitors() const noexcept { return {monitors_.data(), count_}; }
-
-  private:
-    static BOOL CALLBACK add(HMONITOR, HDC, LPRECT monitor, LPARAM list) {
-        auto& self = *reinterpret_cast<MonitorsMeeting*>(list);
-        if (self.count_ == self.monitors_.size())
-            return FALSE;
-        self.monitors_[self.count_++] = {
-            static_cast<int>(monitor->left), static_cast<int>(monitor->top),
-            static_cast<int>(monitor->right), static_cast<int>(monitor->bottom)};
-        return TRUE;
-    }
-
-    std::array<ScreenRect, SquareOnMonitors::max_parts> monitors_{};
-    std::size_t count_ = 0;
-};
+// Every monitor's rectangle of the virtual screen.
+std::vector<ScreenRect> monitor_rects() {
+    std::vector<ScreenRect> rects;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, LPRECT monitor, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<ScreenRect>*>(list)->push_back(
+                {static_cast<int>(monitor->left), static_cast<int>(monitor->top),
+                 static_cast<int>(monitor->right), static_cast<int>(monitor->bottom)});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&rects));
+    return rects;
+}
 
 } // namespace
 
@@ -89,7 +79,13 @@ TColor TColorPicker::AreaColourAt(POINT centre, int size) {
         sample_square({static_cast<int>(centre.x), static_cast<int>(centre.y)}, size);
     // The screen's copy yields black where no monitor is (beyond the edges, in a gap
     // between monitors): only what lies on one is copied and counted.
-    const SquareOnMonitors cut(square, MonitorsMeeting(square).monitors());
+    // Asking for them costs more than the copy under Wine, so they are kept until the main
+    // window hears that they changed.
+    if (!monitors_known_) {
+        monitors_ = monitor_rects();
+        monitors_known_ = true;
+    }
+    const SquareOnMonitors cut(square, monitors_);
     const ScreenRect& bounds = cut.bounds();
     if (cut.parts().empty())
         return unreadable_pixel;

@@ -6,8 +6,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "colour/colour_value.h"
+#include "framework/core/monitor_placement.h"
 #include "framework/win/handles.h"
 #include "framework/win/timer.h"
 
@@ -41,9 +43,13 @@ class TColorPicker : public TCustomTimer {
     // The mean in linear light of the pixels of the square of `size` centred at `centre`
     // that lie on a monitor; $FFFFFFFF where none does, or the screen can't be copied.
     TColor AreaColourAt(POINT centre, int size);
+    // The monitors were added, taken away or moved: the next read of an area asks for them.
+    void MonitorsChanged() noexcept { monitors_known_ = false; }
 
   private:
     int sample_size_ = 1;
+    std::vector<ScreenRect> monitors_;
+    bool monitors_known_ = false;
     // The screen's copy of the square goes into this bitmap, of the largest square, made
     // at the first read of an area and kept. The bitmap outlives the DC it is selected in.
     win::Bitmap square_bitmap_;
