@@ -1,5 +1,6 @@
 #include "grab/color_picker.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -75,11 +76,13 @@ TColor TColorPicker::ColorAt(POINT position) {
 
 TColor TColorPicker::AreaColourAt(POINT centre, int size) {
     PhysicalPixels physical;
+    // The bitmap holds the largest square.
     const ScreenRect square =
-        sample_square({static_cast<int>(centre.x), static_cast<int>(centre.y)}, size);
+        sample_square({static_cast<int>(centre.x), static_cast<int>(centre.y)},
+                      std::clamp(size, 1, largest_sample_size));
     // The screen's copy yields black where no monitor is (beyond the edges, in a gap
-    // between monitors): only what lies on one is copied and counted.
-    // Asking for them costs more than the copy under Wine, so they are kept until the main
+    // between monitors): only what lies on one is copied and counted. Asking Windows for
+    // the monitors costs more than the copy under Wine, so they are kept until the main
     // window hears that they changed.
     if (!monitors_known_) {
         monitors_ = monitor_rects();

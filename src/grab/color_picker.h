@@ -48,6 +48,7 @@ class TColorPicker : public TCustomTimer {
 
   private:
     int sample_size_ = 1;
+    // The monitors' rectangles, asked for at the first read of an area after a change.
     std::vector<ScreenRect> monitors_;
     bool monitors_known_ = false;
     // The screen's copy of the square goes into this bitmap, of the largest square, made
