@@ -8,7 +8,8 @@
 //   cycle with the repaints it causes / bare reads
 // once with a still cursor (the texts don't change) and once with the cursor moving
 // between two colours on every call (every text and the swatch change); and then the
-// cycle with its repaints while the contrast window is open against closed.
+// cycle with its repaints while the contrast window is open against closed; the cycle with
+// its repaints at the loupe's largest sample size against the one pixel.
 
 #include <windows.h>
 
@@ -21,6 +22,7 @@
 
 #include "app/main_form.h"
 #include "call_timing.h"
+#include "colour/area_colour.h"
 #include "contrast/contrast_form.h"
 #include "framework/win/application.h"
 #include "framework/win/handles.h"
@@ -110,6 +112,76 @@ int main() {
 
         print("still cursor", measure(form, false));
         print("cursor moving between two colours on every call", measure(form, true));
+
+        // The loupe's sample size: a cycle with its repaints reading the 31 by 31 square
+        // around the cursor against one reading the cursor's pixel, in alternating rounds;
+        // then the two reads alone.
+        for (const bool moving : {false, true}) {
+            std::vector<double> area, pixel;
+            for (int round = 0; round < 3 * rounds; ++round)
+                for (const int size : {largest_sample_size, 1}) {
+                    form.ColorPicker.SetSampleSize(size);
+                    SetCursorPos(530, 430);
+                    form.ColorPickerIdle();
+                    dispatch_waiting_messages();
+                    (size == 1 ? pixel : area).push_back(time_round([&](int i) {
+                        if (moving)
+                            SetCursorPos(i % 2 ? 530 : 630, 430);
+                        form.ColorPickerIdle();
+                        dispatch_waiting_messages();
+                    }));
+                }
+            form.ColorPicker.SetSampleSize(1);
+            std::printf("grab cycle with its repaints, %s: sample 31x31 %8.1f us, one pixel "
+                        "%8.1f us, ratio %5.2f (target <= 1.25)\n",
+                        moving ? "moving cursor" : "still cursor", median(area), median(pixel),
+                        median(area) / median(pixel));
+        }
+        {
+            std::vector<double> area, pixel;
+            volatile TColor sink = 0;
+            for (int round = 0; round < 3 * rounds; ++round) {
+                area.push_back(time_round([&](int) {
+                    sink = form.ColorPicker.AreaColourAt(TColorPicker::CursorPosition(),
+                                                         largest_sample_size);
+                }));
+                pixel.push_back(time_round(
+                    [&](int) { sink = TColorPicker::ColorAt(TColorPicker::CursorPosition()); }));
+            }
+            // Its parts: the monitors that meet the square, and the copy into a bitmap.
+            std::vector<double> monitors, copy;
+            BITMAPINFO format{};
+            format.bmiHeader.biSize = sizeof format.bmiHeader;
+            format.bmiHeader.biWidth = largest_sample_size;
+            format.bmiHeader.biHeight = -largest_sample_size;
+            format.bmiHeader.biPlanes = 1;
+            format.bmiHeader.biBitCount = 32;
+            format.bmiHeader.biCompression = BI_RGB;
+            void* bits = nullptr;
+            win::Bitmap bitmap(
+                CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+            win::MemoryDC memory(CreateCompatibleDC(nullptr));
+            win::SelectedObject selected(memory.get(), bitmap.get());
+            for (int round = 0; round < 3 * rounds; ++round) {
+                monitors.push_back(time_round([&](int) {
+                    const RECT clip{515, 415, 546, 446};
+                    EnumDisplayMonitors(
+                        nullptr, &clip, [](HMONITOR, HDC, LPRECT, LPARAM) { return TRUE; }, 0);
+                }));
+                copy.push_back(time_round([&](int) {
+                    win::WindowDC screen(nullptr);
+                    BitBlt(memory.get(), 0, 0, largest_sample_size, largest_sample_size,
+                           screen.get(), 515, 415, SRCCOPY);
+                    GdiFlush();
+                }));
+            }
+            (void)sink;
+            std::printf("reads alone: the 31x31 square %8.1f us, the pixel %8.1f us\n",
+                        median(area), median(pixel));
+            std::printf("  parts of the square's read: EnumDisplayMonitors %8.1f us, "
+                        "GetDC+BitBlt 31x31+ReleaseDC %8.1f us\n",
+                        median(monitors), median(copy));
+        }
 
         // The contrast window follows every new colour: what that adds to a cycle with its
         // repaints, the window shown and hidden in alternating rounds.

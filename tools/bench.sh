@@ -45,6 +45,7 @@ run grab_repaint wine "$bin/grab_repaint_bench.exe"
 run loupe_tick wine "$bin/loupe_tick_bench.exe"
 run loupe_cpu bash "$REPO_ROOT/bench/loupe_cpu.sh" "$BUILD_ROOT/win" "" "$cpu_rounds"
 run contrast_cpu bash "$REPO_ROOT/bench/contrast_cpu.sh" "$BUILD_ROOT/win" "$cpu_rounds"
+run sample_cpu bash "$REPO_ROOT/bench/sample_cpu.sh" "$BUILD_ROOT/win" "$cpu_rounds"
 run im_export wine "$bin/im_export_bench.exe"
 
 # The n-th number on the first line of a file that matches a pattern, or "?".
@@ -111,6 +112,16 @@ for kind in "still cursor" "moving cursor"; do
     open=$(number contrast_cpu "^per 10 s, $kind" 2)
     closed=$(number contrast_cpu "^per 10 s, $kind" 3)
     row "CPU time grabbing, $kind, contrast window open, per 10 s" "${open} ms" "closed, ${closed} ms" "$(ratio "$open" "$closed")" "<= 1.10"
+done
+for kind in "still cursor" "moving cursor"; do
+    area=$(number grab_cycle "repaints, $kind: sample" 3)
+    pixel=$(number grab_cycle "repaints, $kind: sample" 4)
+    row "grab cycle with its repaints, $kind, sample 31x31" "${area} us" "one pixel, ${pixel} us" "$(ratio "$area" "$pixel")" "<= 1.25"
+done
+for kind in "still cursor" "moving cursor"; do
+    area=$(number sample_cpu "^per 10 s, $kind" 4)
+    pixel=$(number sample_cpu "^per 10 s, $kind" 5)
+    row "CPU time grabbing, $kind, sample 31x31, per 10 s" "${area} ms" "one pixel, ${pixel} ms" "$(ratio "$area" "$pixel")" "<= 1.25"
 done
 row "export of 5000 entries" "$(number im_export '^export of' 2) ms" "-" "-" "-"
 row "import of 5000 lines into an empty history" "$(number im_export 'into an empty history' 2) ms" "-" "-" "-"

@@ -137,6 +137,10 @@ LRESULT TMainform::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
             break;
         WritePendingHistory();
         return 0;
+    case WM_DISPLAYCHANGE:
+        // The square of a sample is cut to the monitors there are now.
+        ColorPicker.MonitorsChanged();
+        break;
     case WM_QUERYENDSESSION:
         return TRUE; // nothing to ask: the files are written when the session ends
     case WM_ENDSESSION:

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/main_form.h"
+#include "colour/area_colour.h"
 #include "colour/integer_conversion.h"
 #include "contrast/contrast_form.h"
 #include "framework/core/errors.h"
@@ -19,6 +20,8 @@ namespace {
 
 constexpr int default_left = 100;
 constexpr int default_top = 100;
+// The loupe's sample size, in its section.
+constexpr std::string_view sample_size_key = "samplesize";
 
 bool file_exists(const FilePath& path) {
     const std::optional<FileFacts> facts = file_facts(path);
@@ -90,6 +93,8 @@ void TMainform::LoadSettings() {
     set_always_on_top(on_top);
 
     CursorCheckBox.set_checked(ini.read_string("loupe", "cursor", "") == "True");
+    // Silently 1 for anything that is no size: an older Pipetto never wrote the key.
+    ColorPicker.SetSampleSize(sample_size_from_text(ini.read_string("loupe", sample_size_key, "")));
 
     if (const std::optional<int> grab = hotkey_index(integers.read("hotkey", "grab"))) {
         GrabKey.set_item_index(*grab);
@@ -114,6 +119,12 @@ void TMainform::SaveSettings() {
         ini.write_string("screen", "y", std::to_string(top()));
         ini.write_string("screen", "stayontop", FrontCheckBox.checked() ? "True" : "False");
         ini.write_string("loupe", "cursor", CursorCheckBox.checked() ? "True" : "False");
+        // Only a size other than the pixel alone is stored, so the file of everyone who
+        // never changes it stays as it was.
+        if (ColorPicker.SampleSize() == 1)
+            ini.delete_key("loupe", sample_size_key);
+        else
+            ini.write_string("loupe", sample_size_key, std::to_string(ColorPicker.SampleSize()));
         ini.write_string("hotkey", "grab", std::to_string(GrabKey.item_index()));
         ini.write_string("hotkey", "loupe", std::to_string(LoupeKey.item_index()));
         // A section of its own, after today's: an older Pipetto ignores it.

@@ -1,26 +1,12 @@
 #include "colour/contrast.h"
 
-#include <array>
 #include <cmath>
 #include <utility>
 
+#include "colour/linear_light.h"
+
 namespace pipetto {
 namespace {
-
-// The linear light of each 8-bit channel value, by the sRGB transfer function. The ends
-// are exact, so that black on white comes to 21 and not to a hair below it.
-const std::array<double, 256>& linear_channel() {
-    static const std::array<double, 256> table = [] {
-        std::array<double, 256> linear{};
-        for (int value = 1; value < 255; ++value) {
-            const double c = value / 255.0;
-            linear[value] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        }
-        linear[255] = 1.0;
-        return linear;
-    }();
-    return table;
-}
 
 constexpr int aa_normal = 450, aaa_normal = 700, aa_large = 300, aaa_large = 450, non_text = 300;
 
@@ -31,7 +17,7 @@ const char* pass_or_fail(bool passes) {
 } // namespace
 
 double relative_luminance(std::uint32_t rgb) noexcept {
-    const auto& linear = linear_channel();
+    const auto& linear = linear_light_levels();
     return 0.2126 * linear[red_of(rgb)] + 0.7152 * linear[green_of(rgb)] +
            0.0722 * linear[blue_of(rgb)];
 }

@@ -1,6 +1,10 @@
 #include "grab/color_picker.h"
 
-#include "framework/win/handles.h"
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "colour/area_colour.h"
 
 namespace pipetto {
 namespace {
@@ -25,6 +29,21 @@ class PhysicalPixels {
   private:
     DPI_AWARENESS_CONTEXT previous_;
 };
+
+// Every monitor's rectangle of the virtual screen.
+std::vector<ScreenRect> monitor_rects() {
+    std::vector<ScreenRect> rects;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR, HDC, LPRECT monitor, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<ScreenRect>*>(list)->push_back(
+                {static_cast<int>(monitor->left), static_cast<int>(monitor->top),
+                 static_cast<int>(monitor->right), static_cast<int>(monitor->bottom)});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&rects));
+    return rects;
+}
 
 } // namespace
 
@@ -53,6 +72,54 @@ TColor TColorPicker::ColorAt(POINT position) {
         return unreadable_pixel;
     const COLORREF pixel = GetPixel(screen.get(), position.x, position.y);
     return pixel == CLR_INVALID ? unreadable_pixel : static_cast<TColor>(pixel);
+}
+
+TColor TColorPicker::AreaColourAt(POINT centre, int size) {
+    PhysicalPixels physical;
+    // The bitmap holds the largest square.
+    const ScreenRect square =
+        sample_square({static_cast<int>(centre.x), static_cast<int>(centre.y)},
+                      std::clamp(size, 1, largest_sample_size));
+    // The screen's copy yields black where no monitor is (beyond the edges, in a gap
+    // between monitors): only what lies on one is copied and counted. Asking Windows for
+    // the monitors costs more than the copy under Wine, so they are kept until the main
+    // window hears that they changed.
+    if (!monitors_known_) {
+        monitors_ = monitor_rects();
+        monitors_known_ = true;
+    }
+    const SquareOnMonitors cut(square, monitors_);
+    const ScreenRect& bounds = cut.bounds();
+    if (cut.parts().empty())
+        return unreadable_pixel;
+    if (!square_dc_) {
+        BITMAPINFO format{};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        format.bmiHeader.biWidth = largest_sample_size;
+        format.bmiHeader.biHeight = -largest_sample_size; // top-down
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        format.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        win::Bitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+        win::MemoryDC dc(CreateCompatibleDC(nullptr));
+        if (!bitmap || !dc)
+            return unreadable_pixel;
+        SelectObject(dc.get(), bitmap.get());
+        square_bitmap_ = std::move(bitmap);
+        square_dc_ = std::move(dc);
+        square_bits_ = static_cast<const std::uint8_t*>(bits);
+    }
+    {
+        win::WindowDC screen(nullptr);
+        if (!screen ||
+            !BitBlt(square_dc_.get(), 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                    screen.get(), bounds.left, bounds.top, SRCCOPY))
+            return unreadable_pixel;
+    }
+    // The bitmap's bits are read directly: whatever GDI still has queued goes first.
+    GdiFlush();
+    return linear_light_mean({square_bits_, largest_sample_size * 4, bounds}, cut.parts());
 }
 
 } // namespace pipetto

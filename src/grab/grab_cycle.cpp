@@ -1,4 +1,5 @@
-// One tick of grabbing: the Grab page shows the pixel under the cursor in every form.
+// One tick of grabbing: the Grab page shows the pixel under the cursor in every form, or
+// the mean of the square around it that the loupe's sample size asks for.
 // Ten times a second for as long as the program runs, so nothing here touches the heap:
 // the forms are fixed-size texts and the swatch bitmap is made once and painted over.
 
@@ -13,8 +14,9 @@ void TMainform::ColorPickerIdle() {
     const POINT cursor = ColorPicker.CursorPosition();
     CursorLabel.set_text(cursor_position_text(cursor.x, cursor.y));
 
-    // The pixel the caption names, even when the mouse moves on between the two reads.
-    const TColor colour = ColorPicker.ColorAt(cursor);
+    // The pixel the caption names (the square's centre), even when the mouse moves on
+    // between the two reads.
+    const TColor colour = ColorPicker.SampledColourAt(cursor);
     // The swatch, the five texts and the bitmap are only ever written together, here, so a
     // swatch in this colour means the whole page shows it already: a still cursor costs the
     // two reads and no repaint.

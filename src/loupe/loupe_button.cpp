@@ -15,6 +15,13 @@ void TMainform::LoupeBtnClick() {
         if (ColorPicker.Enabled())
             ColorPickerIdle();
     };
+    // The size the grab reads, stored in config.ini; a new one is read at once as well.
+    LoupeForm->SetSampleSize(ColorPicker.SampleSize());
+    LoupeForm->OnSampleSizeChosen = [this](int size) {
+        ColorPicker.SetSampleSize(size);
+        if (ColorPicker.Enabled())
+            ColorPickerIdle();
+    };
     const std::string entry = LoupeKey.selected_text();
     LoupeForm->UseHotKeyEntry(entry);
     LoupeForm->show();

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "colour/area_colour.h"
 #include "hotkeys/shortcut_text.h"
 #include "loupe/loupe_placement.h"
 
@@ -53,6 +54,18 @@ void copy_square(HDC canvas, HDC screen, const RECT& screen_area, POINT source, 
                sy + first_row, end_column - first_column, end_row - first_row, SRCCOPY);
 }
 
+// The square a grab reads, around the magnified cursor pixel: a black line over its
+// outermost magnified pixels and a white one inside it, seen on any colour. The largest
+// square reaches past the picture's right and bottom edges, where its lines are cut off.
+void draw_sample_outline(HDC canvas, int size, SIZE extent) {
+    const int first = before_cursor - size / 2, end = first + size;
+    RECT frame{first_pixel_showing(first, extent.cx), first_pixel_showing(first, extent.cy),
+               first_pixel_showing(end, extent.cx), first_pixel_showing(end, extent.cy)};
+    FrameRect(canvas, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    InflateRect(&frame, -1, -1);
+    FrameRect(canvas, &frame, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
 // 11 pixels each way, centred on the top-left pixel of the magnified cursor pixel, in the
 // DC's own pen (black, one pixel wide).
 void draw_cross(HDC canvas, POINT centre) {
@@ -93,6 +106,8 @@ void TLoupeForm::Lense() {
         win::WindowDC screen(nullptr);
         copy_square(canvas, screen.get(), screen_area_, source, extent);
     }
+    if (sample_size_ > 1)
+        draw_sample_outline(canvas, sample_size_, extent);
     if (cursor_check_box_.checked())
         draw_cross(canvas, {extent.cx / 2, extent.cy / 2});
     picture_.mark_drawn();
@@ -138,6 +153,36 @@ void TLoupeForm::StepCursor(int dx, int dy) {
     // A frozen loupe stays as it was.
     if (Timer.Enabled())
         take_picture_now();
+}
+
+void TLoupeForm::SetSampleSize(int size) {
+    if (size == sample_size_)
+        return;
+    sample_size_ = size;
+    if (!hwnd())
+        return;
+    show_sample_size();
+    // A frozen loupe keeps its picture; an updating one shows the new square at once.
+    if (visible() && Timer.Enabled())
+        take_picture_now();
+}
+
+void TLoupeForm::StepSampleSize(bool larger) {
+    const int size = larger ? larger_sample_size(sample_size_) : smaller_sample_size(sample_size_);
+    if (size == sample_size_)
+        return;
+    SetSampleSize(size);
+    if (OnSampleSizeChosen)
+        OnSampleSizeChosen(size);
+}
+
+void TLoupeForm::show_sample_size() {
+    const std::string size = sample_size_text(sample_size_);
+    set_caption(sample_size_ == 1 ? " Loupe" : " Loupe " + size);
+    set_hint(LoupeLabel, "Arrow keys move the cursor by one pixel\r\n"
+                         "Shift+arrow keys by ten pixels\r\n"
+                         "+ and - or the wheel choose the sample size: " +
+                             (sample_size_ == 1 ? std::string("1 pixel") : size + " pixels"));
 }
 
 bool TLoupeForm::on_close() {
@@ -193,10 +238,27 @@ LRESULT TLoupeForm::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case VK_DOWN:
             StepCursor(0, step);
             return 0;
+        case VK_ADD:
+        case VK_OEM_PLUS:
+            StepSampleSize(true);
+            return 0;
+        case VK_SUBTRACT:
+        case VK_OEM_MINUS:
+            StepSampleSize(false);
+            return 0;
         default:
             break;
         }
         break;
+    }
+    case WM_MOUSEWHEEL: {
+        // Up for larger, a size a notch; a fine wheel's small turns add up to notches.
+        wheel_rest_ += GET_WHEEL_DELTA_WPARAM(wparam);
+        for (; wheel_rest_ >= WHEEL_DELTA; wheel_rest_ -= WHEEL_DELTA)
+            StepSampleSize(true);
+        for (; wheel_rest_ <= -WHEEL_DELTA; wheel_rest_ += WHEEL_DELTA)
+            StepSampleSize(false);
+        return 0;
     }
     case WM_DISPLAYCHANGE:
         // Asking for the screen's edges on every tick costs more than the copy under Wine.

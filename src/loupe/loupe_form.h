@@ -43,6 +43,16 @@ class TLoupeForm : public win::Form {
     // the sampler's next tick.
     std::function<void()> OnCursorStepped;
 
+    // The side of the square a grab reads around the cursor's pixel (one of sample_sizes),
+    // shown in the caption (" Loupe 5×5"; " Loupe" for the pixel alone), the hint and, as
+    // an outline, in the picture.
+    int SampleSize() const noexcept { return sample_size_; }
+    void SetSampleSize(int size);
+    // "+" and "-" (or the wheel) step the size; past either end nothing changes.
+    void StepSampleSize(bool larger);
+    // Runs when the user has chosen another size, which the grab then reads.
+    std::function<void(int)> OnSampleSizeChosen;
+
     win::Panel LoupeLabel;
     win::Timer Timer;
     TGlobalHotKey GlobalHotKey;
@@ -55,9 +65,13 @@ class TLoupeForm : public win::Form {
   private:
     void start_timer_and_hotkey();
     void take_picture_now();
+    void show_sample_size();
 
     const win::CheckBox& cursor_check_box_;
     POINT cursor_{};
+    int sample_size_ = 1;
+    // What the wheel turned short of a whole notch, kept for the next turn.
+    int wheel_rest_ = 0;
     // The edges of the virtual screen, in screen pixels.
     RECT screen_area_;
     // The last picture: painted on every repaint, so a frozen loupe keeps what it showed.

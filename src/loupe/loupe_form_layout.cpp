@@ -48,6 +48,7 @@ void TLoupeForm::build_window() {
     create_form(loupe_window, 0, 0);
     win::build_controls<TLoupeForm>(*this, layout,
                                     [this](auto&&... arguments) { add_control(arguments...); });
+    show_sample_size();
 }
 
 } // namespace pipetto

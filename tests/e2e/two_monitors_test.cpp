@@ -153,6 +153,34 @@ TEST_F(TwoMonitors, OnTheLeftHandMonitorTheWindowReadsColourAndPlaceThereAndKeep
     EXPECT_EQ(folder.read("config.ini"), stored_at(-900, 100));
 }
 
+TEST_F(TwoMonitors, ASampleSquareReadsBothMonitorsItSpansAndNothingBeyondTheLeftEdge) {
+    std::string stored = stored_at(100, 100);
+    stored.insert(stored.find("[hotkey]"), "samplesize=11\r\n");
+    folder.write("config.ini", stored);
+    RunningProgram program(folder.path());
+    const HWND main = program.wait_for_window(L"TMainform");
+    ASSERT_NE(main, nullptr);
+    const tests::SolidWindow across(RGB(30, 144, 255), -30, 354);
+    const tests::SolidWindow at_the_edge(RGB(0x33, 0x66, 0xCC), -1024, 454);
+    ASSERT_TRUE(across.on_screen() && at_the_edge.on_screen());
+    const auto shows_html = [&](const std::string& html) {
+        return tests::wait_until([&] { return shows_text(main, L"Edit", html); }, 3s);
+    };
+
+    // 11 by 11 around (0, 384): five columns on the left-hand monitor, six on the primary.
+    SetCursorPos(0, 384);
+    EXPECT_TRUE(shows_html("#1E90FF")) << ::testing::PrintToString(child_texts(main, L"Edit"));
+    EXPECT_TRUE(shows_text(main, L"Button", " X : 0 Y : 384 "));
+    // At the left edge of the virtual screen only the six columns on it count.
+    SetCursorPos(-1024, 484);
+    EXPECT_TRUE(shows_html("#3366CC")) << ::testing::PrintToString(child_texts(main, L"Edit"));
+    SetCursorPos(512, 600);
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.wait_for_exit(), 0);
+    EXPECT_EQ(folder.read("config.ini"), stored);
+}
+
 TEST_F(TwoMonitors, AStoredPlaceWhereNoMonitorIsOpensWhollyOnTheNearestAndSoDoesTheLoupe) {
     const struct {
         int x, y;

@@ -240,3 +240,54 @@ TEST_F(Loupe, ArrowKeysStepTheCursorAPixelOrTenAndTheGrabPageAndPictureFollowBef
     tests::press_keys({VK_SHIFT}, VK_UP);
     EXPECT_TRUE(cursor_is(right - 1, top));
 }
+
+TEST_F(Loupe, PlusAndMinusSetTheSampleSizeWhichIsOutlinedAndReadOnlyWhereTheScreenIs) {
+    tests::SolidWindow blue_patch(blue, 500, 400), grey_corner(grey, 0, 0);
+    ASSERT_TRUE(blue_patch.on_screen() && grey_corner.on_screen());
+    main.CursorCheckBox.set_checked(false);
+    main.set_position(100, 100);
+    main.show();
+    main.LoupeBtnClick();
+    main.ColorPicker.SetEnabled(true);
+    main.ColorPicker.SetOnTimer(nullptr);
+    ASSERT_TRUE(tests::give_focus_to(loupe.hwnd()));
+    SetCursorPos(530, 430);
+    ASSERT_TRUE(comes_to_show(61, 61, blue));
+
+    // 3 by 3: source columns and rows 14 to 16, shown from 61 (14 * 130 / 30, rounded up)
+    // to 73: a black line on the outermost pixels and a white one inside it.
+    tests::press_keys({}, VK_OEM_PLUS);
+    ASSERT_TRUE(tests::pump_until([&] { return main.ColorPicker.SampleSize() == 3; }));
+    EXPECT_EQ(loupe.caption(), " Loupe 3\xC3\x97"
+                               "3");
+    EXPECT_TRUE(comes_to_show(61, 61, black));
+    for (int d = 61; d <= 73; ++d) {
+        EXPECT_EQ(shown_at(61, d), black) << d;
+        EXPECT_EQ(shown_at(d, 73), black) << d;
+    }
+    EXPECT_EQ(shown_at(62, 62), RGB(255, 255, 255));
+    EXPECT_EQ(shown_at(72, 67), RGB(255, 255, 255));
+    EXPECT_EQ(shown_at(67, 67), blue);
+    EXPECT_EQ(shown_at(60, 67), blue);
+
+    // At the screen's top-left corner only a quarter of 11 by 11 lies on it: that quarter's
+    // colour, with no black from beyond the edge.
+    tests::press_keys({}, VK_ADD);
+    tests::press_keys({}, VK_ADD);
+    ASSERT_TRUE(tests::pump_until([&] { return main.ColorPicker.SampleSize() == 11; }));
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    ASSERT_EQ(left, 0);
+    ASSERT_EQ(top, 0);
+    SetCursorPos(0, 0);
+    main.ColorPickerIdle();
+    EXPECT_EQ(main.HtmlColor.text(), "#808080");
+    EXPECT_EQ(main.CursorLabel.text(), " X : 0 Y : 0 ");
+
+    // Back down past the smallest size, where the outline goes.
+    SetCursorPos(530, 430);
+    for (int i = 0; i < 4; ++i)
+        tests::press_keys({}, VK_OEM_MINUS);
+    ASSERT_TRUE(tests::pump_until([&] { return main.ColorPicker.SampleSize() == 1; }));
+    EXPECT_EQ(loupe.caption(), " Loupe");
+    EXPECT_TRUE(comes_to_show(61, 61, blue));
+}

@@ -181,6 +181,23 @@ TEST(SettingsFile, HotkeyIndexesOutsideTheListKeepTheDefaultsSilently) {
     EXPECT_EQ(form.LoupeKey.selected_text(), "CTRL+A");
 }
 
+TEST(SettingsFile, ALoupeSampleSizeThatIsNoSizeReadsAsOnePixelSilentlyAndGoesAtTheClose) {
+    for (const std::string& value :
+         {std::string("7"), std::string("5x5"), std::string(""), std::string(2'000'000, '3')}) {
+        TemporaryFolder folder;
+        folder.write("config.ini", "[screen]\r\nx=100\r\ny=100\r\nstayontop=True\r\n"
+                                   "[loupe]\r\ncursor=True\r\nsamplesize=" +
+                                       value + "\r\n[hotkey]\r\ngrab=18\r\nloupe=0\r\n");
+        MessageBoxWatcher boxes;
+        TMainform form(folder.path(), false);
+        tests::pump_messages(std::chrono::milliseconds(50));
+        EXPECT_TRUE(boxes.messages().empty()) << value.size();
+        EXPECT_EQ(form.ColorPicker.SampleSize(), 1) << value.size();
+        ASSERT_TRUE(close(form));
+        EXPECT_EQ(folder.read("config.ini"), default_file) << value.size();
+    }
+}
+
 TEST(SettingsFile, SectionsAndKeysOfOthersSurviveASave) {
     TemporaryFolder folder;
     folder.write("config.ini", "; kept by the user\r\n[other]\r\nkeep=me\r\n[screen]\r\nx=10\r\n"

@@ -215,6 +215,17 @@ void IniFile::write_string(std::string_view section, std::string_view key, std::
                   as_stored(key) + "=" + stored_value);
 }
 
+void IniFile::delete_key(std::string_view section, std::string_view key) {
+    const auto range = find_section(section);
+    if (!range)
+        return;
+    SectionRange rest = *range;
+    while (const auto line = find_key(rest, key)) {
+        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*line));
+        rest = {*line, rest.end - 1};
+    }
+}
+
 std::string IniFile::text() const {
     std::string content;
     for (const std::string& line : lines_) {

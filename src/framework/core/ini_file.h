@@ -44,6 +44,9 @@ class IniFile {
     // section, a new section at the end of the file. The value ends at a line break,
     // if it holds one, so that it can't add lines of its own to the file.
     void write_string(std::string_view section, std::string_view key, std::string_view value);
+    // Takes every line of the key out of the section (a later one would count once the
+    // first went); the section stays, even empty.
+    void delete_key(std::string_view section, std::string_view key);
 
     // Every line followed by CR LF, in the form (and behind the mark) the file came in.
     std::string text() const;

@@ -155,6 +155,24 @@ void Form::attach_hints() {
     pending_hints_.clear();
 }
 
+void Form::set_hint(const Control& control, std::string_view hint) {
+    std::wstring text = widen(hint);
+    for (PendingHint& pending : pending_hints_)
+        if (pending.control == &control) {
+            pending.text = std::move(text);
+            return;
+        }
+    if (!tooltip_)
+        return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
+    tool.lpszText = text.data();
+    SendMessageW(tooltip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 Control* Form::find_control(std::string_view name) const {
     for (const NamedControl& entry : controls_)
         if (entry.name == name)

@@ -72,6 +72,8 @@ class Form : public Window {
 
     std::string caption() const;
     void set_caption(std::string_view caption);
+    // Replaces the hint of a control that has one, lines apart by CR LF.
+    void set_hint(const Control& control, std::string_view hint);
 
     // Outer edges in screen pixels.
     int left() const;
