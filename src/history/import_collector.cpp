@@ -8,6 +8,10 @@ namespace {
 // A colour text is "$" and 8 hexadecimal digits.
 constexpr std::size_t colour_text_length = 9;
 
+TColor colour_value(PaletteColour colour) noexcept {
+    return static_cast<TColor>(colour.red | colour.green << 8 | colour.blue << 16);
+}
+
 } // namespace
 
 ImportCollector::ImportCollector(const HistoryTable& table, const DateTimeName& date_time_name,
@@ -20,14 +24,11 @@ ImportCollector::ImportCollector(const HistoryTable& table, const DateTimeName& 
         known_.emplace(table.slot(slot).Hex.view().substr(0, colour_text_length));
 }
 
-bool ImportCollector::admits(std::string_view colour_text) {
-    if (known_.contains(std::string(colour_text)))
+bool ImportCollector::admits_text(std::string_view colour_text) {
+    if (admitted_ == free_slots_ || known_.contains(std::string(colour_text)))
         return false;
-    if (batch_.entries.size() == free_slots_) {
-        ++batch_.lines_left_out;
-        return false;
-    }
     known_.emplace(colour_text);
+    ++admitted_;
     return true;
 }
 
@@ -43,17 +44,24 @@ void ImportCollector::append(std::string_view colour_text, std::string caption) 
 }
 
 void ImportCollector::take(std::string_view colour_text, std::optional<std::string_view> name) {
-    if (!admits(colour_text))
-        return;
-    append(colour_text, name ? std::string(*name) : date_time_name_());
+    if (admits_text(colour_text))
+        append(colour_text, name ? std::string(*name) : date_time_name_());
+    else if (admitted_ == free_slots_ && !known_.contains(std::string(colour_text)))
+        ++batch_.lines_left_out;
 }
 
-bool ImportCollector::take_palette_colour(TColor colour, std::string_view utf8_name) {
-    const HexText hex = hex_form(colour);
-    if (!admits(hex.view()))
-        return false;
-    append(hex.view(), utf8_name.empty() ? date_time_name_() : ansi_from_utf8(utf8_name));
-    return true;
+bool ImportCollector::admits(PaletteColour colour) {
+    const HexText hex = hex_form(colour_value(colour));
+    if (admits_text(hex.view()))
+        return true;
+    if (admitted_ == free_slots_ && !known_.contains(std::string(hex.view())))
+        ++batch_.lines_left_out;
+    return false;
+}
+
+void ImportCollector::take(const PaletteEntry& entry) {
+    append(hex_form(colour_value(entry.colour)).view(),
+           entry.name.empty() ? date_time_name_() : ansi_from_utf8(entry.name));
 }
 
 } // namespace pipetto

@@ -1,16 +1,19 @@
 #pragma once
-// What every import reader shares once it has found a colour in its file: the colours
-// listed already, and those taken earlier from the same file, are skipped by their Hex
-// text; no more are taken than the table has free slots (the rest are counted); a name
-// is cut to the row's bound and to 30 characters in its slot; and the Html, Long, RGB and
-// name texts are derived as for a grabbed colour.
+// What every import shares once it has found a colour in its file: the colours listed
+// already, and those taken earlier from the same file, are skipped by their Hex text; no
+// more are taken than the table has free slots (the rest are counted); a name is cut to
+// the row's bound and to 30 characters in its slot; and the Html, Long, RGB and name
+// texts are derived as for a grabbed colour.
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "colour/colour_value.h"
 #include "history/import_file.h"
+#include "palettes/palette.h"
 
 namespace pipetto {
 
@@ -20,22 +23,26 @@ class ImportCollector {
                     ImportBatch& batch);
 
     // A colour text as a text file gives it; `name` in the code page's bytes, or none
-    // for a line without one, which is named with the date and time.
+    // for a line without one, which is named with the date and time. Every line with a
+    // new colour that finds no room is counted.
     void take(std::string_view colour_text, std::optional<std::string_view> name);
 
-    // A colour of a palette file, its name in UTF-8 (converted to the code page as
-    // history.dat holds names); an empty name is a date-and-time name too. True when
-    // it is taken.
-    bool take_palette_colour(TColor colour, std::string_view utf8_name);
+    // Whether a palette's colour is to be taken: new, and room left for it. A new colour
+    // that finds no room is counted.
+    bool admits(PaletteColour colour);
+    // An entry of a palette whose colour was admitted, its name in UTF-8 (converted to the
+    // code page as history.dat holds names); an empty name is a date-and-time name too.
+    void take(const PaletteEntry& entry);
 
   private:
-    // Whether a colour text is new, and room is left; counts the ones left out.
-    bool admits(std::string_view colour_text);
+    // Whether a colour text is new and room is left; false, and nothing noted, otherwise.
+    bool admits_text(std::string_view colour_text);
     void append(std::string_view colour_text, std::string caption);
 
     const DateTimeName& date_time_name_;
     ImportBatch& batch_;
     std::size_t free_slots_;
+    std::size_t admitted_ = 0;
     std::unordered_set<std::string> known_;
 };
 

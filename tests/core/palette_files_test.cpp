@@ -9,9 +9,10 @@
 
 #include "colour/colour_value.h"
 #include "colour/named_colours.h"
-#include "history/css_file.h"
+#include "history/history_palette.h"
 #include "history/palette_export.h"
 #include "history/palette_import.h"
+#include "palettes/css_file.h"
 #include "support/grabbed_entry.h"
 #include "support/scratch_folder.h"
 
