@@ -51,11 +51,20 @@ void ImportCollector::take(std::string_view colour_text, std::optional<std::stri
 }
 
 bool ImportCollector::admits(PaletteColour colour) {
-    const HexText hex = hex_form(colour_value(colour));
+    const TColor value = colour_value(colour);
+    const HexText hex = hex_form(value);
     if (admits_text(hex.view()))
         return true;
-    if (admitted_ == free_slots_ && !known_.contains(std::string(hex.view())))
+    if (admitted_ < free_slots_ || known_.contains(std::string(hex.view())))
+        return false;
+    if (counted_left_out_.empty())
+        counted_left_out_.resize((std::size_t{1} << 24) / 64);
+    std::uint64_t& word = counted_left_out_[value / 64];
+    const std::uint64_t bit = std::uint64_t{1} << (value % 64);
+    if (!(word & bit)) {
+        word |= bit;
         ++batch_.lines_left_out;
+    }
     return false;
 }
 

@@ -28,7 +28,7 @@ class ImportCollector {
     void take(std::string_view colour_text, std::optional<std::string_view> name);
 
     // Whether a palette's colour is to be taken: new, and room left for it. A new colour
-    // that finds no room is counted.
+    // that finds no room is counted once, however often the file repeats it.
     bool admits(PaletteColour colour);
     // An entry of a palette whose colour was admitted, its name in UTF-8 (converted to the
     // code page as history.dat holds names); an empty name is a date-and-time name too.
@@ -44,6 +44,9 @@ class ImportCollector {
     std::size_t free_slots_;
     std::size_t admitted_ = 0;
     std::unordered_set<std::string> known_;
+    // A bit for each of the 2^24 palette colours already counted as left out; made when
+    // the first one is.
+    std::vector<std::uint64_t> counted_left_out_;
 };
 
 } // namespace pipetto

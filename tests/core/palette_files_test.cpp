@@ -225,6 +225,35 @@ TEST_F(PaletteFiles, AMillionLinesFillTheHistoryAndCountWhatWasLeftOut) {
               "the file were left out.");
 }
 
+TEST_F(PaletteFiles, AColourLeftOutOfAFullHistoryIsCountedOnceHoweverOftenTheFileRepeatsIt) {
+    for (int i = 0; i < HistoryTable::capacity; ++i)
+        table.append(grabbed("kept", static_cast<TColor>(0x00100000 + i)));
+    // Two new colours, the first three times, and a listed one twice.
+    const ImportBatch gpl = imported("repeats.gpl", "GIMP Palette\n"
+                                                    "1 2 3\tA\n"
+                                                    "1 2 3\tA\n"
+                                                    "0 0 16\tlisted\n"
+                                                    "1 2 3\tA\n"
+                                                    "4 5 6\tB\n"
+                                                    "0 0 16\tlisted\n");
+    const ImportBatch ase = imported(
+        "repeats.ase",
+        ase_file(4, ase_colour("A", "RGB ", {1, 0, 0}) + ase_colour("A", "RGB ", {1, 0, 0}) +
+                        ase_colour("Mid", "Gray", {0.5f}) + ase_colour("A", "RGB ", {1, 0, 0})));
+    EXPECT_EQ(message("repeats.gpl", gpl), "The history is full: Pipetto keeps at most 5000 "
+                                           "colours. 2 new colours of the file were left out.");
+    EXPECT_EQ(message("repeats.ase", ase), "The history is full: Pipetto keeps at most 5000 "
+                                           "colours. 2 new colours of the file were left out.");
+    EXPECT_TRUE(gpl.entries.empty() && ase.entries.empty());
+
+    // A text file still counts its lines, as its message says.
+    const ImportBatch text =
+        imported("repeats.txt", "A=$00030201\r\nA=$00030201\r\nB=$00060504\r\n");
+    EXPECT_EQ(message("repeats.txt", text), "The history is full: Pipetto keeps at most 5000 "
+                                            "colours. 3 lines of the file with a new colour were "
+                                            "left out.");
+}
+
 TEST_F(PaletteFiles, AnAseFileIsReadAsFarAsItIsSound) {
     const std::string group = ase_block(0xC001, ase_name("Brand")) +
                               ase_colour("Red", "RGB ", {1, 0, 0}) +
