@@ -17,15 +17,22 @@ std::string utf8_name(std::string_view ansi) {
 
 } // namespace
 
+std::optional<TColor> swatch_colour(const THistoryEntry& entry) {
+    // As the list's cell drawing reads it: a system colour is painted in its current
+    // value, and the top byte of any other value plays no part.
+    if (const auto colour = try_colour_from_text(entry.Hex.view()))
+        return colour_to_rgb(*colour) & 0x00FFFFFFu;
+    return std::nullopt;
+}
+
 HistoryPalette history_palette(const HistoryTable& table, bool with_name) {
     HistoryPalette made;
     std::vector<PaletteEntry>& entries = made.palette.entries;
     entries.reserve(static_cast<std::size_t>(table.count()));
     for (int slot = 1; slot <= table.count(); ++slot) {
         const THistoryEntry& entry = table.slot(slot);
-        // The colour the history list shows for the row: its text cut to "$" and 8 digits.
-        const auto colour = try_colour_from_text(entry.Hex.view().substr(0, 9));
-        if (!colour || *colour > 0x00FFFFFF) {
+        const auto colour = swatch_colour(entry);
+        if (!colour) {
             ++made.left_out;
             continue;
         }

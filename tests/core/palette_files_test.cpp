@@ -170,6 +170,39 @@ TEST_F(PaletteFiles, EveryImportableFormatGivesBackTheSameColoursInTheSameOrder)
     }
 }
 
+TEST_F(PaletteFiles, APaletteHoldsEachRowInTheColourItsSwatchShows) {
+    // Texts a hand-edited file may leave in a row. The list paints a row in its whole text
+    // read as a colour; a row it paints in no colour is left out of a palette.
+    const std::pair<const char*, const char*> rows[] = {
+        {"short", "$ABC"},         // $00000ABC
+        {"long", " $000000FF"},    // $000000FF, read whole
+        {"named", "clMoneyGreen"}, // $00C0DCC0
+        {"system", "$80000005"},   // the scheme's window colour, white in the classic one
+        {"top", "$01234567"},      // painted without its top byte
+        {"trailing", "$000000FF0"}, {"none", "$zz"},
+    };
+    for (const auto& [name, hex] : rows) {
+        THistoryEntry row{};
+        row.Name.assign(name);
+        row.Hex.assign(hex);
+        table.append(row);
+    }
+    EXPECT_EQ(export_palette(table, {}, PaletteFormat::gpl, dir / "rows.gpl"), 2);
+    EXPECT_EQ(read_file(dir / "rows.gpl"), "GIMP Palette\nName: rows\nColumns: 0\n#\n"
+                                           "188  10   0\tshort\n"
+                                           "255   0   0\tlong\n"
+                                           "192 220 192\tnamed\n"
+                                           "255 255 255\tsystem\n"
+                                           "103  69  35\ttop\n");
+    EXPECT_EQ(exported(PaletteFormat::gpl, "plain.gpl", false),
+              "GIMP Palette\nName: plain\nColumns: 0\n#\n"
+              "188  10   0\t#BC0A00\n"
+              "255   0   0\t#FF0000\n"
+              "192 220 192\t#C0DCC0\n"
+              "255 255 255\t#FFFFFF\n"
+              "103  69  35\t#674523\n");
+}
+
 TEST_F(PaletteFiles, AGimpPaletteIsReadByItsLinesAndRefusedWhenItIsNone) {
     table.append(grabbed("listed", 0x000000FF));
     const ImportBatch batch = imported("hand.gpl", "\xEF\xBB\xBFGIMP Palette\r\n"
