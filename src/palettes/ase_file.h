@@ -25,8 +25,9 @@ std::string ase_bytes(const Palette& palette);
 // before it are kept and the file is `damaged`; so is a file that ends before its
 // counted blocks do. Sound blocks after the counted ones are read too. Every length is
 // checked against what it bounds before anything is read for it, and nothing is
-// allocated by a length read from the file beyond one name's 128 KiB. A file that can't
-// be opened raises EInOutError.
+// allocated by a length read from the file beyond one name's 128 KiB. A name is kept to
+// its first `palette_name_head` bytes of UTF-8. A file that can't be opened raises
+// EInOutError.
 PaletteReading read_ase_file(const FilePath& source, const PaletteFilter& keep = {});
 
 } // namespace pipetto

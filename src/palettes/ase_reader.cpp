@@ -145,12 +145,19 @@ class AseReader {
         return true;
     }
 
-    // The name up to its first zero unit.
+    // The name up to its first zero unit, and no longer than a name's head.
     static std::string utf8_name(std::string_view utf16) {
         std::size_t units = 0;
         while (units * 2 + 1 < utf16.size() && (utf16[units * 2] != 0 || utf16[units * 2 + 1] != 0))
             ++units;
-        return encode_utf8(decode_utf16(utf16.substr(0, units * 2), true));
+        std::string name = encode_utf8(decode_utf16(utf16.substr(0, units * 2), true));
+        if (name.size() > palette_name_head) {
+            std::size_t end = palette_name_head;
+            while ((static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+                --end;
+            name.resize(end);
+        }
+        return name;
     }
 
     ByteStream& stream_;

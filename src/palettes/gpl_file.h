@@ -26,6 +26,6 @@ std::string gpl_text(const Palette& palette, std::string_view palette_name);
 // character at its end. A file that can't be opened raises EInOutError.
 PaletteReading read_gpl_file(const FilePath& source, const PaletteFilter& keep = {});
 
-inline constexpr std::size_t gpl_line_head = 2048;
+inline constexpr std::size_t gpl_line_head = palette_name_head;
 
 } // namespace pipetto

@@ -27,6 +27,10 @@ struct PaletteEntry {
     friend bool operator==(const PaletteEntry&, const PaletteEntry&) = default;
 };
 
+// Of a name, a reader keeps at most this many bytes, cut at a character's end, so a file
+// of any size makes it hold a bounded amount for each entry it keeps.
+inline constexpr std::size_t palette_name_head = 2048;
+
 struct Palette {
     std::vector<PaletteEntry> entries;
 };

@@ -45,4 +45,14 @@ TEST_F(PaletteFormats, AReaderKeepsEveryEntryAsTheFileHasItUnlessItsFilterRefuse
     EXPECT_EQ(kept.palette.entries,
               (std::vector<PaletteEntry>{{"first \xFF", {1, 2, 3}}, {"again", {1, 2, 3}}}));
     EXPECT_EQ(kept.names_not_utf8, 1u);
+
+    // A name as long as the ASE format allows is kept to whole characters within its head.
+    std::string euros;
+    for (int i = 0; i < 30000; ++i)
+        euros += "\xE2\x82\xAC";
+    palette.entries = {{euros, {1, 2, 3}}};
+    write_file(dir / "long.ase", ase_bytes(palette));
+    const PaletteReading long_name = read_ase_file(dir / "long.ase");
+    ASSERT_EQ(long_name.palette.entries.size(), 1u);
+    EXPECT_EQ(long_name.palette.entries[0].name, euros.substr(0, palette_name_head / 3 * 3));
 }

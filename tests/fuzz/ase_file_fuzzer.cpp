@@ -94,6 +94,14 @@ Expected expected_of(std::string_view file, const PaletteFilter& keep) {
             return false;
         std::u32string name = decode_utf16(block.substr(2, units * 2 - 2), true);
         name = name.substr(0, name.find(U'\0'));
+        // As many whole characters as fit the head of a name.
+        for (std::size_t bytes = 0, i = 0; i < name.size(); ++i) {
+            bytes += encode_utf8(name.substr(i, 1)).size();
+            if (bytes > palette_name_head) {
+                name.resize(i);
+                break;
+            }
+        }
         const PaletteColour colour{static_cast<std::uint8_t>(rgb[0]),
                                    static_cast<std::uint8_t>(rgb[1]),
                                    static_cast<std::uint8_t>(rgb[2])};
