@@ -35,17 +35,25 @@ class ImportCollector {
     void take(const PaletteEntry& entry);
 
   private:
-    // Whether a colour text is new and room is left; false, and nothing noted, otherwise.
-    bool admits_text(std::string_view colour_text);
+    bool room_left() const noexcept { return admitted_ < free_slots_; }
     void append(std::string_view colour_text, std::string caption);
 
+    const HistoryTable& table_;
     const DateTimeName& date_time_name_;
     ImportBatch& batch_;
     std::size_t free_slots_;
     std::size_t admitted_ = 0;
-    std::unordered_set<std::string> known_;
-    // A bit for each of the 2^24 palette colours already counted as left out; made when
-    // the first one is.
+    // The colour texts listed and taken, compared in the table: no message to the list
+    // per row, and no pass over the rows per line. Made at a text file's first line.
+    std::unordered_set<std::string> known_texts_;
+    bool texts_listed_ = false;
+    // The same for a palette, as colour values: of the listed texts only a "$00BBGGRR" as
+    // grabbing writes it can be the Hex text of a palette's colour. Made at its first
+    // colour, so a palette's line costs no text of its own.
+    std::unordered_set<TColor> known_colours_;
+    bool colours_listed_ = false;
+    // A bit for each of the 2^24 palette colours counted as left out; made when the first
+    // one is.
     std::vector<std::uint64_t> counted_left_out_;
 };
 

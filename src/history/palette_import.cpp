@@ -31,6 +31,7 @@ ImportBatch read_palette_file(PaletteFormat format, const FilePath& source,
         refused.wrong_content = true;
         return refused;
     }
+    batch.entries.reserve(reading.palette.entries.size());
     for (const PaletteEntry& entry : reading.palette.entries)
         collector.take(entry);
     batch.damaged = reading.damaged;
