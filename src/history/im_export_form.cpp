@@ -6,7 +6,7 @@
 #include "framework/win/application.h"
 #include "framework/win/win_text.h"
 #include "history/date_time_text.h"
-#include "history/palette_colours.h"
+#include "history/history_palette.h"
 #include "history/palette_export.h"
 #include "history/palette_import.h"
 

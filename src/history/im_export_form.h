@@ -14,7 +14,7 @@
 #include "framework/win/file_dialog.h"
 #include "framework/win/form.h"
 #include "history/export_file.h"
-#include "history/palette_format.h"
+#include "palettes/palette_format.h"
 
 namespace pipetto {
 

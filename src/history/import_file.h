@@ -33,7 +33,8 @@ struct ImportedEntry {
 struct ImportBatch {
     // The entries to append, in file order; never more than the table has free slots.
     std::vector<ImportedEntry> entries;
-    // Lines that would have been taken, but the table was full.
+    // Lines of a text file, or colours of a palette, that would have been taken, but the
+    // table was full.
     std::uintmax_t lines_left_out = 0;
     // The file holds a NUL byte, which no text file in a single-byte code page does:
     // it is no export file, and nothing of it is taken.

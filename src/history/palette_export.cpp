@@ -2,9 +2,10 @@
 
 #include "framework/core/safe_file.h"
 #include "framework/core/unicode_text.h"
-#include "history/ase_file.h"
-#include "history/css_file.h"
-#include "history/gpl_file.h"
+#include "history/history_palette.h"
+#include "palettes/ase_file.h"
+#include "palettes/css_file.h"
+#include "palettes/gpl_file.h"
 
 namespace pipetto {
 namespace {
@@ -34,20 +35,20 @@ int export_palette(const HistoryTable& table, ExportChoice choice, PaletteFormat
         export_history(table, choice, target);
         return 0;
     }
-    const PaletteColours palette = palette_colours(table, choice.with_name);
+    const HistoryPalette made = history_palette(table, choice.with_name);
     switch (format) {
     case PaletteFormat::gpl:
-        replace_file(target, gpl_text(palette, utf8_base_name(target)));
+        replace_file(target, gpl_text(made.palette, utf8_base_name(target)));
         break;
     case PaletteFormat::css:
-        replace_file(target, css_text(palette));
+        replace_file(target, css_text(made.palette));
         break;
     case PaletteFormat::ase:
     case PaletteFormat::text:
-        replace_file(target, ase_bytes(palette));
+        replace_file(target, ase_bytes(made.palette));
         break;
     }
-    return palette.left_out;
+    return made.left_out;
 }
 
 } // namespace pipetto

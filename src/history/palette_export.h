@@ -5,7 +5,7 @@
 
 #include "framework/core/file_path.h"
 #include "history/export_file.h"
-#include "history/palette_format.h"
+#include "palettes/palette_format.h"
 
 namespace pipetto {
 

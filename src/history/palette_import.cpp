@@ -1,7 +1,8 @@
 #include "history/palette_import.h"
 
-#include "history/ase_file.h"
-#include "history/gpl_file.h"
+#include "history/import_collector.h"
+#include "palettes/ase_file.h"
+#include "palettes/gpl_file.h"
 
 namespace pipetto {
 namespace {
@@ -14,16 +15,30 @@ std::string counted(std::uintmax_t count, std::string_view one, std::string_view
 
 ImportBatch read_palette_file(PaletteFormat format, const FilePath& source,
                               const HistoryTable& table, const DateTimeName& date_time_name) {
-    switch (format) {
-    case PaletteFormat::gpl:
-        return read_gpl_file(source, table, date_time_name);
-    case PaletteFormat::ase:
-        return read_ase_file(source, table, date_time_name);
-    case PaletteFormat::text:
-    case PaletteFormat::css:
-        break;
+    if (format != PaletteFormat::gpl && format != PaletteFormat::ase)
+        return read_import_file(source, table, date_time_name);
+    ImportBatch batch;
+    ImportCollector collector(table, date_time_name, batch);
+    // The reader keeps only the colours the history takes, so a file of any size is
+    // read in the memory of 5000 entries.
+    const PaletteFilter admitted = [&collector](PaletteColour colour) {
+        return collector.admits(colour);
+    };
+    PaletteReading reading = format == PaletteFormat::gpl ? read_gpl_file(source, admitted)
+                                                          : read_ase_file(source, admitted);
+    if (reading.wrong_content) {
+        ImportBatch refused;
+        refused.wrong_content = true;
+        return refused;
     }
-    return read_import_file(source, table, date_time_name);
+    batch.entries.reserve(reading.palette.entries.size());
+    for (const PaletteEntry& entry : reading.palette.entries)
+        collector.take(entry);
+    batch.damaged = reading.damaged;
+    batch.colours_in_other_models = reading.colours_in_other_models;
+    batch.names_not_utf8 = reading.names_not_utf8;
+    batch.failure = std::move(reading.failure);
+    return batch;
 }
 
 std::string import_closing_message(const ImportBatch& batch, PaletteFormat format,

@@ -5,10 +5,12 @@
 #include <string_view>
 
 #include "history/import_file.h"
-#include "history/palette_format.h"
+#include "palettes/palette_format.h"
 
 namespace pipetto {
 
+// A GIMP palette or an ASE file by the import rules of every file (import_collector.h);
+// every other format is read as a text file.
 ImportBatch read_palette_file(PaletteFormat format, const FilePath& source,
                               const HistoryTable& table, const DateTimeName& date_time_name);
 

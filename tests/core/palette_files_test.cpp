@@ -9,9 +9,10 @@
 
 #include "colour/colour_value.h"
 #include "colour/named_colours.h"
-#include "history/css_file.h"
+#include "history/history_palette.h"
 #include "history/palette_export.h"
 #include "history/palette_import.h"
+#include "palettes/css_file.h"
 #include "support/grabbed_entry.h"
 #include "support/scratch_folder.h"
 
@@ -169,6 +170,39 @@ TEST_F(PaletteFiles, EveryImportableFormatGivesBackTheSameColoursInTheSameOrder)
     }
 }
 
+TEST_F(PaletteFiles, APaletteHoldsEachRowInTheColourItsSwatchShows) {
+    // Texts a hand-edited file may leave in a row. The list paints a row in its whole text
+    // read as a colour; a row it paints in no colour is left out of a palette.
+    const std::pair<const char*, const char*> rows[] = {
+        {"short", "$ABC"},         // $00000ABC
+        {"long", " $000000FF"},    // $000000FF, read whole
+        {"named", "clMoneyGreen"}, // $00C0DCC0
+        {"system", "$80000005"},   // the scheme's window colour, white in the classic one
+        {"top", "$01234567"},      // painted without its top byte
+        {"trailing", "$000000FF0"}, {"none", "$zz"},
+    };
+    for (const auto& [name, hex] : rows) {
+        THistoryEntry row{};
+        row.Name.assign(name);
+        row.Hex.assign(hex);
+        table.append(row);
+    }
+    EXPECT_EQ(export_palette(table, {}, PaletteFormat::gpl, dir / "rows.gpl"), 2);
+    EXPECT_EQ(read_file(dir / "rows.gpl"), "GIMP Palette\nName: rows\nColumns: 0\n#\n"
+                                           "188  10   0\tshort\n"
+                                           "255   0   0\tlong\n"
+                                           "192 220 192\tnamed\n"
+                                           "255 255 255\tsystem\n"
+                                           "103  69  35\ttop\n");
+    EXPECT_EQ(exported(PaletteFormat::gpl, "plain.gpl", false),
+              "GIMP Palette\nName: plain\nColumns: 0\n#\n"
+              "188  10   0\t#BC0A00\n"
+              "255   0   0\t#FF0000\n"
+              "192 220 192\t#C0DCC0\n"
+              "255 255 255\t#FFFFFF\n"
+              "103  69  35\t#674523\n");
+}
+
 TEST_F(PaletteFiles, AGimpPaletteIsReadByItsLinesAndRefusedWhenItIsNone) {
     table.append(grabbed("listed", 0x000000FF));
     const ImportBatch batch = imported("hand.gpl", "\xEF\xBB\xBFGIMP Palette\r\n"
@@ -222,6 +256,35 @@ TEST_F(PaletteFiles, AMillionLinesFillTheHistoryAndCountWhatWasLeftOut) {
     EXPECT_EQ(message("huge.gpl", batch),
               "The history is full: Pipetto keeps at most 5000 colours. 995001 new colours of "
               "the file were left out.");
+}
+
+TEST_F(PaletteFiles, AColourLeftOutOfAFullHistoryIsCountedOnceHoweverOftenTheFileRepeatsIt) {
+    for (int i = 0; i < HistoryTable::capacity; ++i)
+        table.append(grabbed("kept", static_cast<TColor>(0x00100000 + i)));
+    // Two new colours, the first three times, and a listed one twice.
+    const ImportBatch gpl = imported("repeats.gpl", "GIMP Palette\n"
+                                                    "1 2 3\tA\n"
+                                                    "1 2 3\tA\n"
+                                                    "0 0 16\tlisted\n"
+                                                    "1 2 3\tA\n"
+                                                    "4 5 6\tB\n"
+                                                    "0 0 16\tlisted\n");
+    const ImportBatch ase = imported(
+        "repeats.ase",
+        ase_file(4, ase_colour("A", "RGB ", {1, 0, 0}) + ase_colour("A", "RGB ", {1, 0, 0}) +
+                        ase_colour("Mid", "Gray", {0.5f}) + ase_colour("A", "RGB ", {1, 0, 0})));
+    EXPECT_EQ(message("repeats.gpl", gpl), "The history is full: Pipetto keeps at most 5000 "
+                                           "colours. 2 new colours of the file were left out.");
+    EXPECT_EQ(message("repeats.ase", ase), "The history is full: Pipetto keeps at most 5000 "
+                                           "colours. 2 new colours of the file were left out.");
+    EXPECT_TRUE(gpl.entries.empty() && ase.entries.empty());
+
+    // A text file still counts its lines, as its message says.
+    const ImportBatch text =
+        imported("repeats.txt", "A=$00030201\r\nA=$00030201\r\nB=$00060504\r\n");
+    EXPECT_EQ(message("repeats.txt", text), "The history is full: Pipetto keeps at most 5000 "
+                                            "colours. 3 lines of the file with a new colour were "
+                                            "left out.");
 }
 
 TEST_F(PaletteFiles, AnAseFileIsReadAsFarAsItIsSound) {

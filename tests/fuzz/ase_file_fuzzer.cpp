@@ -1,13 +1,11 @@
 // An Adobe Swatch Exchange file from any bytes: the reader never asks for more than the
 // file holds, and takes exactly what a plain reading of the whole file in memory takes:
 // the RGB and Gray entries up to the first block that doesn't fit (counted or not), inside
-// groups too, each colour once and none listed already; CMYK and LAB entries counted;
-// damage and a foreign file told apart.
+// groups too, in file order, as far as a filter asked in that order keeps them; CMYK and
+// LAB entries counted; damage and a foreign file told apart.
 
-#include "history/ase_file.h"
+#include "palettes/ase_file.h"
 
-#include "colour/colour_value.h"
-#include "framework/core/ansi_text.h"
 #include "framework/core/unicode_text.h"
 
 #include "fuzz_check.h"
@@ -30,7 +28,7 @@ struct Expected {
     bool wrong_content = false;
     bool damaged = false;
     std::uintmax_t other_models = 0;
-    std::vector<std::pair<std::string, std::string>> entries; // Hex, UTF-8 name
+    std::vector<PaletteEntry> entries;
 };
 
 std::uint32_t big_endian(std::string_view bytes) {
@@ -48,7 +46,7 @@ int channel(std::string_view bytes) {
 
 // The blocks as laid out in the whole file; a block is sound only if it lies in the
 // file whole and its content fits it.
-Expected expected_of(std::string_view file, std::set<std::string> listed) {
+Expected expected_of(std::string_view file, const PaletteFilter& keep) {
     Expected result;
     if (file.size() < 4 || file.substr(0, 4) != "ASEF" ||
         (file.size() >= 6 && big_endian(file.substr(4, 2)) != 1)) {
@@ -96,10 +94,19 @@ Expected expected_of(std::string_view file, std::set<std::string> listed) {
             return false;
         std::u32string name = decode_utf16(block.substr(2, units * 2 - 2), true);
         name = name.substr(0, name.find(U'\0'));
-        const std::string hex =
-            hex_form(static_cast<TColor>(rgb[0] | rgb[1] << 8 | rgb[2] << 16)).str();
-        if (listed.insert(hex).second)
-            result.entries.emplace_back(hex, encode_utf8(name));
+        // As many whole characters as fit the head of a name.
+        for (std::size_t bytes = 0, i = 0; i < name.size(); ++i) {
+            bytes += encode_utf8(name.substr(i, 1)).size();
+            if (bytes > palette_name_head) {
+                name.resize(i);
+                break;
+            }
+        }
+        const PaletteColour colour{static_cast<std::uint8_t>(rgb[0]),
+                                   static_cast<std::uint8_t>(rgb[1]),
+                                   static_cast<std::uint8_t>(rgb[2])};
+        if (keep(colour))
+            result.entries.push_back({encode_utf8(name), colour});
         return true;
     };
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -114,39 +121,36 @@ Expected expected_of(std::string_view file, std::set<std::string> listed) {
     return result;
 }
 
+void check(const PaletteReading& reading, const Expected& expected) {
+    FUZZ_CHECK(!reading.failure && reading.names_not_utf8 == 0);
+    FUZZ_CHECK(reading.wrong_content == expected.wrong_content);
+    FUZZ_CHECK(reading.damaged == expected.damaged);
+    FUZZ_CHECK(reading.colours_in_other_models == expected.other_models);
+    FUZZ_CHECK(reading.palette.entries.size() == expected.entries.size());
+    for (std::size_t i = 0; i < expected.entries.size(); ++i) {
+        FUZZ_CHECK(reading.palette.entries[i].colour == expected.entries[i].colour);
+        FUZZ_CHECK(reading.palette.entries[i].name == expected.entries[i].name);
+    }
+}
+
+std::uint32_t key(PaletteColour colour) {
+    return std::uint32_t{colour.red} << 16 | colour.green << 8 | colour.blue;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
-    static HistoryTable table = [] {
-        HistoryTable listed;
-        THistoryEntry entry{};
-        entry.Hex.assign("$000000FF");
-        listed.append(entry);
-        return listed;
-    }();
     const fs::path source = scratch_folder() / "import.ase";
     put_file(source, data, size);
+    const std::string_view file = as_text(data, size);
 
-    int date_names = 0;
-    const ImportBatch batch =
-        read_ase_file(source, table, [&] { return "date " + std::to_string(++date_names); });
-    const Expected expected = expected_of(as_text(data, size), {"$000000FF"});
-    FUZZ_CHECK(!batch.failure && !batch.not_text && batch.lines_left_out == 0);
-    FUZZ_CHECK(batch.names_not_utf8 == 0);
-    FUZZ_CHECK(batch.wrong_content == expected.wrong_content);
-    FUZZ_CHECK(batch.damaged == expected.damaged);
-    FUZZ_CHECK(batch.colours_in_other_models == expected.other_models);
-    FUZZ_CHECK(batch.entries.size() == expected.entries.size());
-    int dated = 0;
-    for (std::size_t i = 0; i < expected.entries.size(); ++i) {
-        const ImportedEntry& taken = batch.entries[i];
-        const auto& [hex, name] = expected.entries[i];
-        FUZZ_CHECK(taken.entry.Hex.view() == hex);
-        FUZZ_CHECK(taken.entry.Html.view().size() == 7);
-        FUZZ_CHECK(taken.caption ==
-                   (name.empty() ? "date " + std::to_string(++dated)
-                                 : ansi_from_utf8(name).substr(0, imported_caption_capacity)));
-        FUZZ_CHECK(taken.entry.Name.view() == std::string_view(taken.caption).substr(0, 30));
-    }
+    check(read_ase_file(source), expected_of(file, [](PaletteColour) { return true; }));
+    // A filter that keeps each colour once, as an import does, sees them in file order.
+    std::set<std::uint32_t> seen;
+    const PaletteReading once = read_ase_file(
+        source, [&](PaletteColour colour) { return seen.insert(key(colour)).second; });
+    seen.clear();
+    check(once,
+          expected_of(file, [&](PaletteColour colour) { return seen.insert(key(colour)).second; }));
     return 0;
 }

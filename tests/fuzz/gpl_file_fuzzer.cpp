@@ -1,13 +1,10 @@
-// A GIMP palette from any bytes: what is taken is exactly what a plain reading of the
+// A GIMP palette from any bytes: what is kept is exactly what a plain reading of the
 // palette's lines takes (R, G and B from 0 to 255 and the rest of the line as the name, in
-// file order, each colour once and none listed already), the names reach the code page
-// as history.dat holds them, and a file without the palette's first line, or with a NUL
-// byte, takes nothing.
+// file order), a filter is asked of each colour in that order and leaves out what it
+// refuses, and a file without the palette's first line, or with a NUL byte, keeps nothing.
 
-#include "history/gpl_file.h"
+#include "palettes/gpl_file.h"
 
-#include "colour/colour_value.h"
-#include "framework/core/ansi_text.h"
 #include "framework/core/unicode_text.h"
 
 #include "fuzz_check.h"
@@ -26,8 +23,8 @@ using namespace pipetto::fuzz;
 namespace {
 
 struct Expected {
-    std::string hex;
-    std::string name; // UTF-8 as the line has it; empty for a date-and-time name
+    PaletteColour colour;
+    std::string name; // as the line has it
     bool cut = false; // the line was longer than the part looked at
 };
 
@@ -44,8 +41,7 @@ std::string_view next_word(std::string_view& line) {
 
 // The rules read the simplest way: the whole file in memory, split at every LF.
 // Nothing when the file is no palette.
-std::optional<std::vector<Expected>> expected_entries(std::string_view file,
-                                                      std::set<std::string> listed) {
+std::optional<std::vector<Expected>> expected_entries(std::string_view file) {
     if (file.find('\0') != std::string_view::npos)
         return std::nullopt;
     std::vector<Expected> taken;
@@ -85,71 +81,66 @@ std::optional<std::vector<Expected>> expected_entries(std::string_view file,
             line.starts_with('\t')
                 ? line.substr(1)
                 : line.substr(std::min(line.find_first_not_of(blanks), line.size()));
-        const std::string hex =
-            hex_form(static_cast<TColor>(rgb[0] | rgb[1] << 8 | rgb[2] << 16)).str();
-        if (listed.insert(hex).second)
-            taken.push_back({hex, std::string(name), cut});
+        taken.push_back({{static_cast<std::uint8_t>(rgb[0]), static_cast<std::uint8_t>(rgb[1]),
+                          static_cast<std::uint8_t>(rgb[2])},
+                         std::string(name),
+                         cut});
     }
     return taken;
+}
+
+// The kept entries against the expected ones, in order: a name as the line has it, short
+// of the piece of a character where the line was cut; and, unless a cut line hides it,
+// the count of the names that are no UTF-8.
+void check_entries(const PaletteReading& reading, const std::vector<const Expected*>& expected) {
+    FUZZ_CHECK(reading.palette.entries.size() == expected.size());
+    std::uintmax_t not_utf8 = 0;
+    bool any_cut = false;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const PaletteEntry& kept = reading.palette.entries[i];
+        const Expected& wanted = *expected[i];
+        FUZZ_CHECK(kept.colour == wanted.colour);
+        any_cut = any_cut || wanted.cut;
+        const std::size_t dropped = wanted.name.size() - kept.name.size();
+        FUZZ_CHECK(kept.name.size() <= wanted.name.size() && dropped <= (wanted.cut ? 3u : 0u));
+        FUZZ_CHECK(std::string_view(wanted.name).starts_with(kept.name));
+        not_utf8 += is_well_formed_utf8(kept.name) ? 0 : 1;
+    }
+    FUZZ_CHECK(any_cut || reading.names_not_utf8 == not_utf8);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
-    static HistoryTable table = [] {
-        HistoryTable listed;
-        THistoryEntry entry{};
-        entry.Hex.assign("$000000FF");
-        listed.append(entry);
-        return listed;
-    }();
     const std::string_view file = as_text(data, size);
     const fs::path source = scratch_folder() / "import.gpl";
     put_file(source, data, size);
 
-    int date_names = 0;
-    const ImportBatch batch =
-        read_gpl_file(source, table, [&] { return "date " + std::to_string(++date_names); });
-    FUZZ_CHECK(!batch.failure && !batch.not_text && !batch.damaged);
-    FUZZ_CHECK(batch.lines_left_out == 0 && batch.colours_in_other_models == 0);
-
-    const auto expected = expected_entries(file, {"$000000FF"});
-    FUZZ_CHECK(batch.wrong_content == !expected);
+    const PaletteReading reading = read_gpl_file(source);
+    FUZZ_CHECK(!reading.failure && !reading.damaged && reading.colours_in_other_models == 0);
+    const auto expected = expected_entries(file);
+    FUZZ_CHECK(reading.wrong_content == !expected);
     if (!expected) {
-        FUZZ_CHECK(batch.entries.empty() && batch.names_not_utf8 == 0);
+        FUZZ_CHECK(reading.palette.entries.empty() && reading.names_not_utf8 == 0);
         return 0;
     }
-    FUZZ_CHECK(batch.entries.size() == expected->size());
-    int dated = 0;
-    std::uintmax_t not_utf8 = 0;
-    bool any_cut = false;
-    for (std::size_t i = 0; i < expected->size(); ++i) {
-        const ImportedEntry& taken = batch.entries[i];
-        const Expected& wanted = (*expected)[i];
-        FUZZ_CHECK(taken.entry.Hex.view() == wanted.hex);
-        FUZZ_CHECK(taken.entry.Html.view().size() == 7);
-        FUZZ_CHECK(taken.caption.size() <= imported_caption_capacity);
-        FUZZ_CHECK(taken.entry.Name.view() == std::string_view(taken.caption).substr(0, 30));
-        if (wanted.name.empty()) {
-            FUZZ_CHECK(taken.caption == "date " + std::to_string(++dated));
-            continue;
-        }
-        any_cut = any_cut || wanted.cut;
-        // A line cut short may end inside a character, which is no fault of the name.
-        bool matched = false;
-        for (std::size_t dropped = 0; dropped <= (wanted.cut ? 3u : 0u); ++dropped) {
-            if (dropped > wanted.name.size())
-                break;
-            const std::string_view name =
-                std::string_view(wanted.name).substr(0, wanted.name.size() - dropped);
-            if (taken.caption == ansi_from_utf8(name).substr(0, imported_caption_capacity)) {
-                matched = true;
-                not_utf8 += is_well_formed_utf8(name) ? 0 : 1;
-                break;
-            }
-        }
-        FUZZ_CHECK(matched);
-    }
-    FUZZ_CHECK(any_cut || batch.names_not_utf8 == not_utf8);
+    std::vector<const Expected*> all;
+    for (const Expected& entry : *expected)
+        all.push_back(&entry);
+    check_entries(reading, all);
+
+    // A filter that keeps each colour once, as an import does, sees them in file order.
+    std::set<std::uint32_t> seen;
+    const auto key = [](PaletteColour c) {
+        return std::uint32_t{c.red} << 16 | c.green << 8 | c.blue;
+    };
+    const PaletteReading once = read_gpl_file(
+        source, [&](PaletteColour colour) { return seen.insert(key(colour)).second; });
+    seen.clear();
+    std::vector<const Expected*> first;
+    for (const Expected& entry : *expected)
+        if (seen.insert(key(entry.colour)).second)
+            first.push_back(&entry);
+    check_entries(once, first);
     return 0;
 }

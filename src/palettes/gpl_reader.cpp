@@ -3,8 +3,7 @@
 
 #include "framework/core/file_handle.h"
 #include "framework/core/unicode_text.h"
-#include "history/gpl_file.h"
-#include "history/import_collector.h"
+#include "palettes/gpl_file.h"
 
 namespace pipetto {
 namespace {
@@ -56,8 +55,7 @@ std::string_view without_cut_sequence(std::string_view text) noexcept {
 
 class GplLines {
   public:
-    GplLines(ImportCollector& collector, ImportBatch& batch)
-        : collector_(collector), batch_(batch) {
+    GplLines(const PaletteFilter& keep, PaletteReading& reading) : keep_(keep), reading_(reading) {
         head_.reserve(gpl_line_head);
     }
 
@@ -106,13 +104,18 @@ class GplLines {
         // it; a line typed by hand may align its names with any blanks.
         line = line.starts_with('\t') ? line.substr(1) : without_leading_blanks(line);
         const std::string_view name = cut_ ? without_cut_sequence(line) : line;
-        const TColor colour = static_cast<TColor>(rgb[0] | rgb[1] << 8 | rgb[2] << 16);
-        if (collector_.take_palette_colour(colour, name) && !is_well_formed_utf8(name))
-            ++batch_.names_not_utf8;
+        const PaletteColour colour{static_cast<std::uint8_t>(rgb[0]),
+                                   static_cast<std::uint8_t>(rgb[1]),
+                                   static_cast<std::uint8_t>(rgb[2])};
+        if (keep_ && !keep_(colour))
+            return;
+        reading_.palette.entries.push_back({std::string(name), colour});
+        if (!is_well_formed_utf8(name))
+            ++reading_.names_not_utf8;
     }
 
-    ImportCollector& collector_;
-    ImportBatch& batch_;
+    const PaletteFilter& keep_;
+    PaletteReading& reading_;
     std::string head_;
     bool cut_ = false;
     std::uintmax_t line_count_ = 0;
@@ -120,17 +123,15 @@ class GplLines {
 
 } // namespace
 
-ImportBatch read_gpl_file(const FilePath& source, const HistoryTable& table,
-                          const DateTimeName& date_time_name) {
+PaletteReading read_gpl_file(const FilePath& source, const PaletteFilter& keep) {
     FileHandle file = FileHandle::open(source, FileMode::read);
-    ImportBatch batch;
-    ImportCollector collector(table, date_time_name, batch);
-    GplLines lines(collector, batch);
+    PaletteReading reading;
+    GplLines lines(keep, reading);
     std::vector<char> piece(read_piece_size);
-    const auto refuse = [&batch] {
-        batch = ImportBatch{};
-        batch.wrong_content = true;
-        return batch;
+    const auto refuse = [&reading] {
+        reading = PaletteReading{};
+        reading.wrong_content = true;
+        return reading;
     };
     try {
         for (;;) {
@@ -153,9 +154,9 @@ ImportBatch read_gpl_file(const FilePath& source, const HistoryTable& table,
         if (!lines.finish_line())
             return refuse();
     } catch (const EInOutError& error) {
-        batch.failure = error;
+        reading.failure = error;
     }
-    return batch;
+    return reading;
 }
 
 } // namespace pipetto

@@ -1,4 +1,4 @@
-#include "history/palette_format.h"
+#include "palettes/palette_format.h"
 
 #include <string>
 #include <type_traits>

@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "history/gpl_file.h"
+#include "palettes/gpl_file.h"
 
 namespace pipetto {
 namespace {
@@ -13,17 +13,17 @@ void append_name(std::string& text, std::string_view name) {
 
 } // namespace
 
-std::string gpl_text(const PaletteColours& palette, std::string_view palette_name) {
+std::string gpl_text(const Palette& palette, std::string_view palette_name) {
     std::string text = "GIMP Palette\nName: ";
     append_name(text, palette_name);
     text.append("\nColumns: 0\n#\n");
-    text.reserve(text.size() + palette.colours.size() * 48);
-    for (const PaletteColour& colour : palette.colours) {
+    text.reserve(text.size() + palette.entries.size() * 48);
+    for (const PaletteEntry& entry : palette.entries) {
         char values[16];
-        const int length = std::snprintf(values, sizeof values, "%3d %3d %3d\t", colour.red,
-                                         colour.green, colour.blue);
+        const int length = std::snprintf(values, sizeof values, "%3d %3d %3d\t", entry.colour.red,
+                                         entry.colour.green, entry.colour.blue);
         text.append(values, static_cast<std::size_t>(length));
-        append_name(text, colour.name);
+        append_name(text, entry.name);
         text.push_back('\n');
     }
     return text;

@@ -1,7 +1,6 @@
-#include "history/palette_colours.h"
+#include "history/history_palette.h"
 
 #include "colour/colour_identifiers.h"
-#include "colour/colour_value.h"
 #include "framework/core/ansi_text.h"
 
 namespace pipetto {
@@ -18,24 +17,30 @@ std::string utf8_name(std::string_view ansi) {
 
 } // namespace
 
-PaletteColours palette_colours(const HistoryTable& table, bool with_name) {
-    PaletteColours palette;
-    palette.colours.reserve(static_cast<std::size_t>(table.count()));
+std::optional<TColor> swatch_colour(const THistoryEntry& entry) {
+    // As the list's cell drawing reads it: a system colour is painted in its current
+    // value, and the top byte of any other value plays no part.
+    if (const auto colour = try_colour_from_text(entry.Hex.view()))
+        return colour_to_rgb(*colour) & 0x00FFFFFFu;
+    return std::nullopt;
+}
+
+HistoryPalette history_palette(const HistoryTable& table, bool with_name) {
+    HistoryPalette made;
+    std::vector<PaletteEntry>& entries = made.palette.entries;
+    entries.reserve(static_cast<std::size_t>(table.count()));
     for (int slot = 1; slot <= table.count(); ++slot) {
         const THistoryEntry& entry = table.slot(slot);
-        // The colour the history list shows for the row: its text cut to "$" and 8 digits.
-        const auto colour = try_colour_from_text(entry.Hex.view().substr(0, 9));
-        if (!colour || *colour > 0x00FFFFFF) {
-            ++palette.left_out;
+        const auto colour = swatch_colour(entry);
+        if (!colour) {
+            ++made.left_out;
             continue;
         }
-        PaletteColour& out = palette.colours.emplace_back();
+        PaletteEntry& out = entries.emplace_back();
         out.name = with_name ? utf8_name(entry.Name.view()) : html_form(*colour).str();
-        out.red = red_of(*colour);
-        out.green = green_of(*colour);
-        out.blue = blue_of(*colour);
+        out.colour = {red_of(*colour), green_of(*colour), blue_of(*colour)};
     }
-    return palette;
+    return made;
 }
 
 std::string left_out_of_palette_message(int left_out) {

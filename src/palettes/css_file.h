@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "history/palette_colours.h"
+#include "palettes/palette.h"
 
 namespace pipetto {
 
@@ -17,6 +17,6 @@ std::string css_property_name(std::string_view name);
 
 // The whole file. A name that collides with an earlier one gets "-2", "-3" and so on; a
 // line whose property name differs from the colour's name keeps that name in a comment.
-std::string css_text(const PaletteColours& palette);
+std::string css_text(const Palette& palette);
 
 } // namespace pipetto

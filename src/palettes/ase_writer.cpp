@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "framework/core/unicode_text.h"
-#include "history/ase_file.h"
+#include "palettes/ase_file.h"
 
 namespace pipetto {
 namespace {
@@ -20,16 +20,29 @@ void append_u32(std::string& bytes, std::uint32_t value) {
 constexpr std::uint16_t colour_entry = 0x0001;
 constexpr std::uint16_t normal_colour = 2;
 
+// The name in UTF-16, as many whole characters of it as the 16-bit count holds with the
+// terminating zero.
+std::string utf16_name(std::string_view utf8) {
+    std::u32string code_points = decode_utf8(utf8);
+    std::size_t units = 0, kept = 0;
+    for (; kept < code_points.size(); ++kept) {
+        units += code_points[kept] > 0xFFFF ? 2 : 1;
+        if (units > 0xFFFE)
+            break;
+    }
+    code_points.resize(kept);
+    return encode_utf16(code_points, true);
+}
+
 } // namespace
 
-std::string ase_bytes(const PaletteColours& palette) {
+std::string ase_bytes(const Palette& palette) {
     std::string bytes = "ASEF";
     append_u16(bytes, 1);
     append_u16(bytes, 0);
-    append_u32(bytes, static_cast<std::uint32_t>(palette.colours.size()));
-    for (const PaletteColour& colour : palette.colours) {
-        // Names come from 30 single-byte characters: far within the 16-bit count.
-        const std::string name = encode_utf16(decode_utf8(colour.name), true);
+    append_u32(bytes, static_cast<std::uint32_t>(palette.entries.size()));
+    for (const PaletteEntry& entry : palette.entries) {
+        const std::string name = utf16_name(entry.name);
         const std::size_t units = name.size() / 2 + 1;
         append_u16(bytes, colour_entry);
         append_u32(bytes, static_cast<std::uint32_t>(2 + units * 2 + 4 + 3 * 4 + 2));
@@ -37,7 +50,7 @@ std::string ase_bytes(const PaletteColours& palette) {
         bytes.append(name);
         append_u16(bytes, 0);
         bytes.append("RGB ");
-        for (const std::uint8_t value : {colour.red, colour.green, colour.blue})
+        for (const std::uint8_t value : {entry.colour.red, entry.colour.green, entry.colour.blue})
             append_u32(bytes, std::bit_cast<std::uint32_t>(static_cast<float>(value) / 255.0f));
         append_u16(bytes, normal_colour);
     }

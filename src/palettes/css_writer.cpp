@@ -1,7 +1,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "history/css_file.h"
+#include "palettes/css_file.h"
 
 namespace pipetto {
 namespace {
@@ -68,20 +68,20 @@ std::string css_property_name(std::string_view name) {
     return property;
 }
 
-std::string css_text(const PaletteColours& palette) {
+std::string css_text(const Palette& palette) {
     static constexpr char digits[] = "0123456789abcdef";
     std::string text = ":root {\n";
-    text.reserve(text.size() + palette.colours.size() * 64);
+    text.reserve(text.size() + palette.entries.size() * 64);
     UniqueNames names;
-    for (const PaletteColour& colour : palette.colours) {
-        const std::string property = names.claim(css_property_name(colour.name));
+    for (const PaletteEntry& entry : palette.entries) {
+        const std::string property = names.claim(css_property_name(entry.name));
         text.append("  --").append(property).append(": #");
-        for (const std::uint8_t value : {colour.red, colour.green, colour.blue})
+        for (const std::uint8_t value : {entry.colour.red, entry.colour.green, entry.colour.blue})
             text.append({digits[value >> 4], digits[value & 0xF]});
         text.push_back(';');
-        if (property != colour.name) {
+        if (property != entry.name) {
             text.append(" /* ");
-            append_comment_text(text, colour.name);
+            append_comment_text(text, entry.name);
             text.append(" */");
         }
         text.push_back('\n');

@@ -7,8 +7,7 @@
 
 #include "framework/core/file_handle.h"
 #include "framework/core/unicode_text.h"
-#include "history/ase_file.h"
-#include "history/import_collector.h"
+#include "palettes/ase_file.h"
 
 namespace pipetto {
 namespace {
@@ -81,14 +80,10 @@ std::optional<int> channel(float value) {
     return static_cast<int>(std::lround(scaled));
 }
 
-TColor rgb_colour(int red, int green, int blue) noexcept {
-    return static_cast<TColor>(red | green << 8 | blue << 16);
-}
-
 class AseReader {
   public:
-    AseReader(ByteStream& stream, ImportCollector& collector, ImportBatch& batch)
-        : stream_(stream), collector_(collector), batch_(batch) {}
+    AseReader(ByteStream& stream, const PaletteFilter& keep, PaletteReading& reading)
+        : stream_(stream), keep_(keep), reading_(reading) {}
 
     // False when a block doesn't fit or the file ends before it.
     bool block() {
@@ -134,7 +129,7 @@ class AseReader {
             return false;
 
         if (model_name == "CMYK" || model_name == "LAB ") {
-            ++batch_.colours_in_other_models;
+            ++reading_.colours_in_other_models;
             return true;
         }
         const auto red = channel(value[0]);
@@ -142,59 +137,68 @@ class AseReader {
         const auto blue = model_name == "Gray" ? red : channel(value[2]);
         if (!red || !green || !blue)
             return false;
-        collector_.take_palette_colour(rgb_colour(*red, *green, *blue), utf8_name(name));
+        const PaletteColour colour{static_cast<std::uint8_t>(*red),
+                                   static_cast<std::uint8_t>(*green),
+                                   static_cast<std::uint8_t>(*blue)};
+        if (!keep_ || keep_(colour))
+            reading_.palette.entries.push_back({utf8_name(name), colour});
         return true;
     }
 
-    // The name up to its first zero unit.
+    // The name up to its first zero unit, and no longer than a name's head.
     static std::string utf8_name(std::string_view utf16) {
         std::size_t units = 0;
         while (units * 2 + 1 < utf16.size() && (utf16[units * 2] != 0 || utf16[units * 2 + 1] != 0))
             ++units;
-        return encode_utf8(decode_utf16(utf16.substr(0, units * 2), true));
+        std::string name = encode_utf8(decode_utf16(utf16.substr(0, units * 2), true));
+        if (name.size() > palette_name_head) {
+            std::size_t end = palette_name_head;
+            while ((static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+                --end;
+            name.resize(end);
+        }
+        return name;
     }
 
     ByteStream& stream_;
-    ImportCollector& collector_;
-    ImportBatch& batch_;
+    const PaletteFilter& keep_;
+    PaletteReading& reading_;
 };
 
 } // namespace
 
-ImportBatch read_ase_file(const FilePath& source, const HistoryTable& table,
-                          const DateTimeName& date_time_name) {
+PaletteReading read_ase_file(const FilePath& source, const PaletteFilter& keep) {
     FileHandle file = FileHandle::open(source, FileMode::read);
-    ImportBatch batch;
-    ImportCollector collector(table, date_time_name, batch);
+    PaletteReading reading;
     ByteStream stream(file);
     try {
         char signature[4];
         if (!stream.read(signature, 4) || std::string_view(signature, 4) != "ASEF") {
-            batch.wrong_content = true;
-            return batch;
+            reading.wrong_content = true;
+            return reading;
         }
         const auto major = stream.u16();
         if (major && *major != 1) {
-            batch.wrong_content = true;
-            return batch;
+            reading.wrong_content = true;
+            return reading;
         }
         const auto minor = stream.u16();
         const auto count = stream.u32();
-        AseReader reader(stream, collector, batch);
+        AseReader reader(stream, keep, reading);
         // The count is only believed as far as the blocks are there: each block takes
         // six bytes of the file at least.
         bool sound = major && minor && count;
         for (std::uint32_t block = 0; sound && block < *count; ++block)
             sound = reader.block();
-        batch.damaged = !sound;
+        reading.damaged = !sound;
         // Some writers leave blocks out of the count (a group's end, say): what follows
         // it is read too, as far as it is sound, and is no damage where it is not.
         while (sound && !stream.at_end() && reader.block()) {
         }
     } catch (const EInOutError& error) {
-        batch.failure = error;
+        reading.failure = error;
     }
-    return batch;
+    return reading;
 }
 
 } // namespace pipetto
