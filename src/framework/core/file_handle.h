@@ -31,6 +31,9 @@ class FileHandle {
 
     // Throws EInOutError when the file can't be opened.
     static FileHandle open(const FilePath& path, FileMode mode);
+    // A new file for writing (as FileMode::create_new) that is to take the place of the
+    // existing `target`: it grants nobody access that the target doesn't.
+    static FileHandle create_replacement(const FilePath& path, const FilePath& target);
 
     bool is_open() const noexcept { return file_ != system_file::none; }
 
