@@ -14,6 +14,11 @@ namespace {
 constexpr DWORD users_attributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
+// Tries of the rename onto a file that is held open, and the pause between them: a quarter
+// of a second in all.
+constexpr int rename_attempts = 13;
+constexpr DWORD rename_retry_ms = 20;
+
 class FindHandle {
   public:
     explicit FindHandle(HANDLE handle) noexcept : handle_(handle) {}
@@ -96,11 +101,20 @@ int replace_with(const FilePath& replacement, const FilePath& target,
         copy_access_onto(replacement, target);
     }
     // One rename of the folder entry (one rename() under Wine): at every instant either the
-    // old file or the new one is there under the target's name.
-    if (MoveFileExW(replacement.c_str(), target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return 0;
-    const DWORD error = GetLastError();
+    // old file or the new one is there under the target's name. A file that another program
+    // has open just now (reading it, or a virus scanner) can't be replaced; such a hold is
+    // mostly short, so the rename is tried again for a while before the write fails.
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(replacement.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return 0;
+        error = GetLastError();
+        const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+        if (!target_facts || !held || attempt == rename_attempts)
+            break;
+        Sleep(rename_retry_ms);
+    }
     // Wine refuses to replace a file that anyone holds open and says "access denied"; when
     // another program holds it without letting it be deleted, that is what the user hears.
     if (error == ERROR_ACCESS_DENIED && target_facts && held_without_delete_sharing(target))

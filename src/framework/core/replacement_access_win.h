@@ -2,10 +2,12 @@
 // Who may do what with a file that takes an existing file's place. On Windows the target's
 // access list is copied onto the replacement before the move, so it keeps exactly the
 // access it had. Wine keeps a file's access in its Unix mode, and an access list copied
-// there widens it (0640 becomes 0770: the owner's entry is read as the owner's and the
-// group's); so under Wine the replacement is created with an access list of its own
-// instead, which Wine turns into a mode under the umask: read and write for the owner,
-// and for everyone else what everyone had on the target, never execute.
+// there widens it (0640 becomes 0770: the owner's entry gives the owner's bits and the
+// group's alike). So under Wine the replacement is created with an access list of its own
+// instead, which Wine turns into the new file's mode, less the umask: read and write for the
+// owner (and so for the group, as far as the umask lets it), for everyone else what everyone
+// had on the target, and execute for nobody. With the usual umask 022 a 0640 file stays
+// 0640 and a 0644 one 0644.
 
 #include <windows.h>
 
