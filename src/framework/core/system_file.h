@@ -21,7 +21,7 @@ inline constexpr Native none = -1;
 
 Native open(const FilePath& path, FileMode mode);
 // A new file, created as FileMode::create_new creates one, that is to take the place of the
-// existing file `target`: it is given no access the target's permissions would not give.
+// existing file `target`: under Wine it is made with no more access than the target has.
 Native create_replacement(const FilePath& path, const FilePath& target);
 // Up to size bytes; 0 only at the end of the file.
 std::size_t read(Native file, void* buffer, std::size_t size);
