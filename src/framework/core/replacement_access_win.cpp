@@ -4,13 +4,18 @@ namespace pipetto {
 
 namespace {
 
-// The target's access list, or nothing when it can't be read.
+// The target's access list, or nothing when it can't be read. Most lists fit the first
+// buffer, so one call to the system does.
 std::vector<char> access_list_of(const FilePath& file) {
+    std::vector<char> descriptor(512);
     DWORD size = 0;
-    GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &size);
-    std::vector<char> descriptor(size);
-    if (size == 0 ||
-        !GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size))
+    if (GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(),
+                         static_cast<DWORD>(descriptor.size()), &size))
+        return descriptor;
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size == 0)
+        return {};
+    descriptor.resize(size);
+    if (!GetFileSecurityW(file.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), size, &size))
         descriptor.clear();
     return descriptor;
 }
@@ -41,18 +46,25 @@ DWORD everyones_access(const FilePath& file) {
     return access;
 }
 
-// The user this process runs as, copied into `sid` (which must hold SECURITY_MAX_SID_SIZE).
-bool current_user(void* sid) {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
-        return false;
-    alignas(TOKEN_USER) char buffer[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE];
-    DWORD size = 0;
-    const bool got =
-        GetTokenInformation(token, TokenUser, buffer, sizeof buffer, &size) &&
-        CopySid(SECURITY_MAX_SID_SIZE, sid, reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid);
-    CloseHandle(token);
-    return got;
+// The user this process runs as, asked once: nothing when the system won't tell.
+const SID* current_user() {
+    static const std::vector<char> user = [] {
+        std::vector<char> sid;
+        HANDLE token = nullptr;
+        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+            return sid;
+        alignas(TOKEN_USER) char buffer[sizeof(TOKEN_USER) + SECURITY_MAX_SID_SIZE];
+        DWORD size = 0;
+        if (GetTokenInformation(token, TokenUser, buffer, sizeof buffer, &size)) {
+            const PSID found = reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid;
+            sid.resize(GetLengthSid(found));
+            if (!CopySid(static_cast<DWORD>(sid.size()), sid.data(), found))
+                sid.clear();
+        }
+        CloseHandle(token);
+        return sid;
+    }();
+    return user.empty() ? nullptr : reinterpret_cast<const SID*>(user.data());
 }
 
 } // namespace
@@ -71,15 +83,15 @@ ReplacementAccess::ReplacementAccess(const FilePath& target) {
     // 0644 one 0644. Execute is never given.
     constexpr DWORD owners = FILE_ALL_ACCESS & ~FILE_EXECUTE;
     const DWORD everyone = everyones_access(target);
-    alignas(SID) char user[SECURITY_MAX_SID_SIZE];
-    if (!current_user(user))
+    const SID* user = current_user();
+    if (!user)
         return;
     SID_IDENTIFIER_AUTHORITY world_authority = SECURITY_WORLD_SID_AUTHORITY;
     SID world{SID_REVISION, 1, world_authority, {SECURITY_WORLD_RID}};
     list_.resize(sizeof(ACL) + 2 * (sizeof(ACCESS_ALLOWED_ACE) + SECURITY_MAX_SID_SIZE));
     PACL list = reinterpret_cast<PACL>(list_.data());
     if (!InitializeAcl(list, static_cast<DWORD>(list_.size()), ACL_REVISION) ||
-        !AddAccessAllowedAce(list, ACL_REVISION, owners, user))
+        !AddAccessAllowedAce(list, ACL_REVISION, owners, const_cast<SID*>(user)))
         return;
     DWORD everyones = 0;
     if (everyone & FILE_READ_DATA)
