@@ -104,10 +104,30 @@ void TMainform::FormDestroy() {
 }
 
 void TMainform::Load() {
-    folder_refuses_new_files_ = new_file_refusal(settings_directory_) != 0;
     LoadSettings();
     ApplyGrabHotKey();
     LoadHistory();
+    // Making and removing a file costs the start a few calls to the system, so the folder is
+    // checked once the window has painted. Where a file is read-only, though, the folder
+    // decides what the user is told before the window shows, so it is checked now.
+    folder_checked_ = settings_read_only_ || history_read_only_;
+    if (folder_checked_) {
+        CheckTheFolderTakesNewFiles();
+        TellWhatWontBeKept();
+    }
+}
+
+void TMainform::CheckTheFolderTakesNewFiles() {
+    folder_refuses_new_files_ = new_file_refusal(settings_directory_) != 0;
+    if (folder_refuses_new_files_)
+        history_file_.never_write();
+}
+
+void TMainform::after_first_paint() {
+    if (folder_checked_)
+        return;
+    folder_checked_ = true;
+    CheckTheFolderTakesNewFiles();
     TellWhatWontBeKept();
 }
 

@@ -164,6 +164,7 @@ class TMainform : public win::Form {
     void on_destroy() override { FormDestroy(); }
     void before_first_show() override;
     void on_first_show() override;
+    void after_first_paint() override;
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   private:
@@ -177,8 +178,11 @@ class TMainform : public win::Form {
     void SaveSettings();
     void LoadHistory();
     void SaveHistory();
-    // After Load: where the files can't be written, the user is told once, and they are
-    // never tried.
+    // Whether the folder takes new files, found out by making one and removing it again;
+    // where it doesn't, neither file is ever tried.
+    void CheckTheFolderTakesNewFiles();
+    // Once the folder was checked: where the files can't be written, the user is told once,
+    // and they are never tried.
     void TellWhatWontBeKept();
     // The stored pair of hotkeys read as the Settings page would have let it be chosen.
     void KeepLoupeKeyApart();
@@ -203,6 +207,8 @@ class TMainform : public win::Form {
     bool settings_read_only_ = false;
     bool history_read_only_ = false;
     bool folder_refuses_new_files_ = false;
+    // The folder is checked after the first paint, unless Load needed to know already.
+    bool folder_checked_ = false;
     HistoryFile history_file_;
     win::HookHandle mouse_filter_;
     // The colour text of the row last clicked, when it was no colour.

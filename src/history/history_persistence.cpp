@@ -40,8 +40,6 @@ void TMainform::LoadHistory() {
     }
     fill_history_list();
     history_read_only_ = result.read_only;
-    if (folder_refuses_new_files_)
-        history_file_.never_write();
     if (!result.complete)
         win::Application::current().show_information(too_many_records_message(result));
 }

@@ -82,6 +82,10 @@ FileHandle FileHandle::open(const FilePath& path, FileMode mode) {
     return FileHandle(system_file::open(path, mode), mode != FileMode::read);
 }
 
+FileHandle FileHandle::create_replacement(const FilePath& path, const FilePath& target) {
+    return FileHandle(system_file::create_replacement(path, target), true);
+}
+
 char* FileHandle::buffer() {
     if (!buffer_)
         // Left as it comes: only the bytes put in are ever read back.

@@ -31,6 +31,10 @@ class FileHandle {
 
     // Throws EInOutError when the file can't be opened.
     static FileHandle open(const FilePath& path, FileMode mode);
+    // A new file for writing (as FileMode::create_new) that is to take the place of the
+    // existing `target`: under Wine it is made with no more access than the target has (on
+    // Windows the target's access list goes onto it before the move; see replace_with).
+    static FileHandle create_replacement(const FilePath& path, const FilePath& target);
 
     bool is_open() const noexcept { return file_ != system_file::none; }
 

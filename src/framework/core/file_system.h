@@ -27,10 +27,11 @@ std::optional<FileFacts> file_facts(const FilePath& path) noexcept;
 // to no file.
 FilePath final_path(const FilePath& path);
 
-// Puts the new file `replacement` in the place of `target`, in one step. An existing target
-// (`target_facts`, as read just before; nothing for a new one) keeps what the user set on it,
-// its attributes and permissions; a new one is moved there. The caller has read the facts
-// anyway, so they are not asked for again. 0, or the error code for the user's message.
+// Puts the new file `replacement` in the place of `target`, in one step: at no instant is
+// the target's name without a whole file. An existing target (`target_facts`, as read just
+// before; nothing for a new one) hands on what the user set on it: its attributes and its
+// permissions (see FileHandle::create_replacement for how the replacement was made). A
+// folder is never replaced. 0, or the error code for the user's message.
 int replace_with(const FilePath& replacement, const FilePath& target,
                  const std::optional<FileFacts>& target_facts) noexcept;
 

@@ -34,9 +34,12 @@ FilePath final_path(const FilePath& path) {
 
 int replace_with(const FilePath& replacement, const FilePath& target,
                  const std::optional<FileFacts>& target_facts) noexcept {
-    // The replacement takes the target's permissions, as the user set them.
-    if (target_facts)
+    if (target_facts) {
+        if (!target_facts->is_regular_file)
+            return io_code_from_errno(EISDIR);
+        // The replacement takes the target's permissions, as the user set them.
         chmod(replacement.c_str(), static_cast<mode_t>(target_facts->kept_on_replace));
+    }
     return std::rename(replacement.c_str(), target.c_str()) == 0 ? 0 : io_code_from_errno(errno);
 }
 

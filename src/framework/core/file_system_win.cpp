@@ -1,5 +1,6 @@
 #include "framework/core/file_system.h"
 
+#include "framework/core/replacement_access_win.h"
 #include "framework/core/system_error.h"
 
 #include <windows.h>
@@ -8,10 +9,15 @@ namespace pipetto {
 
 namespace {
 
-// What a user sets on a file in its properties; ReplaceFileW carries them over, but not
-// every implementation of it does (Wine's drops them), so they are set again where lost.
+// What a user sets on a file in its properties; they go onto the replacement before the
+// move. The archive flag is set on it anyway, as on every file whose content changed.
 constexpr DWORD users_attributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// Tries of the rename onto a file that is held open, and the pause between them: a quarter
+// of a second in all.
+constexpr int rename_attempts = 13;
+constexpr DWORD rename_retry_ms = 20;
 
 class FindHandle {
   public:
@@ -67,38 +73,53 @@ FilePath final_path(const FilePath& path) {
 
 namespace {
 
-int move_into_place(const FilePath& replacement, const FilePath& target) noexcept {
-    if (MoveFileExW(replacement.c_str(), target.c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return 0;
-    return io_code_from_system_error(GetLastError());
+bool held_without_delete_sharing(const FilePath& file) noexcept {
+    const HANDLE probe =
+        CreateFileW(file.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        return false;
+    }
+    return GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
 } // namespace
 
 int replace_with(const FilePath& replacement, const FilePath& target,
                  const std::optional<FileFacts>& target_facts) noexcept {
-    if (!target_facts)
-        return move_into_place(replacement, target);
-    if (!ReplaceFileW(target.c_str(), replacement.c_str(), nullptr,
-                      REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
-                      nullptr)) {
-        const DWORD error = GetLastError();
-        // Removed by someone else since its facts were read: nothing of it is left to keep.
-        if (error == ERROR_FILE_NOT_FOUND &&
-            GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES)
-            return move_into_place(replacement, target);
-        return io_code_from_system_error(error);
+    if (target_facts) {
+        // Moving onto a folder would move the folder away (and Wine does just that).
+        if (!target_facts->is_regular_file)
+            return io_code::access_denied;
+        // A new file has none of them, so only a target with some of them asks for a call.
+        if (const DWORD wanted = target_facts->kept_on_replace & users_attributes)
+            if (!SetFileAttributesW(replacement.c_str(), wanted | FILE_ATTRIBUTE_ARCHIVE))
+                return io_code_from_system_error(GetLastError());
+        // Where the list can't be read or set, the file has what the folder hands down, as
+        // a file made new there would.
+        copy_access_onto(replacement, target);
     }
-    // Only a target that had some of them can have lost them; for any other the
-    // attributes are not read again.
-    const DWORD wanted = target_facts->kept_on_replace & users_attributes;
-    if (wanted == 0)
-        return 0;
-    const DWORD now = GetFileAttributesW(target.c_str());
-    if (now != INVALID_FILE_ATTRIBUTES && (now & users_attributes) != wanted)
-        SetFileAttributesW(target.c_str(), (now & ~users_attributes) | wanted);
-    return 0;
+    // One rename of the folder entry (one rename() under Wine): at every instant either the
+    // old file or the new one is there under the target's name. A file that another program
+    // has open just now (reading it, or a virus scanner) can't be replaced; such a hold is
+    // mostly short, so the rename is tried again for a while before the write fails.
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(replacement.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return 0;
+        error = GetLastError();
+        const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+        if (!target_facts || !held || attempt == rename_attempts)
+            break;
+        Sleep(rename_retry_ms);
+    }
+    // Wine refuses to replace a file that anyone holds open and says "access denied"; when
+    // another program holds it without letting it be deleted, that is what the user hears.
+    if (error == ERROR_ACCESS_DENIED && target_facts && held_without_delete_sharing(target))
+        return io_code_from_system_error(ERROR_SHARING_VIOLATION);
+    return io_code_from_system_error(error);
 }
 
 void remove_file(const FilePath& path) noexcept {

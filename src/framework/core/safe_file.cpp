@@ -60,14 +60,16 @@ bool name_taken(const EInOutError& error, const FilePath& path) {
 }
 
 // A new file in the folder, made by us and nobody else's: removed when it goes, unless
-// it took its target's place.
+// it took its target's place. One that is to replace an existing file grants no access
+// that file doesn't.
 class TemporaryFile {
   public:
-    explicit TemporaryFile(const FilePath& folder) {
+    TemporaryFile(const FilePath& folder, const FilePath* replacing) {
         for (int attempt = 1;; ++attempt) {
             path_ = folder / temporary_name();
             try {
-                file_ = FileHandle::open(path_, FileMode::create_new);
+                file_ = replacing ? FileHandle::create_replacement(path_, *replacing)
+                                  : FileHandle::open(path_, FileMode::create_new);
                 return;
             } catch (const EInOutError& error) {
                 if (attempt == names_to_try || !name_taken(error, path_))
@@ -96,11 +98,12 @@ class TemporaryFile {
 };
 
 // The user (or another program) marked the file read-only; replacing it by a rename
-// would quietly override that, so it fails as opening it for writing would. The facts
-// (nothing for a new file) go on to the replacement.
-std::optional<FileFacts> refuse_read_only_target(const FilePath& target) {
+// would quietly override that, so it fails as opening it for writing would. A folder of
+// the name fails as it does for opening (Windows says "access denied"), and stays as it
+// is. The facts (nothing for a new file) go on to the replacement.
+std::optional<FileFacts> refuse_unwritable_target(const FilePath& target) {
     std::optional<FileFacts> facts = file_facts(target);
-    if (facts && facts->read_only)
+    if (facts && (facts->read_only || !facts->is_regular_file))
         throw EInOutError(io_code::access_denied);
     return facts;
 }
@@ -133,10 +136,10 @@ bool is_temporary_file_name(FilePath::string_view_type name) {
 
 void replace_file(const FilePath& target, const std::function<void(FileHandle&)>& write_content) {
     const FilePath place = final_path(target);
-    const std::optional<FileFacts> facts = refuse_read_only_target(place);
+    const std::optional<FileFacts> facts = refuse_unwritable_target(place);
     const FilePath folder = place.folder();
     remove_leftover_temporaries(folder);
-    TemporaryFile temporary(folder);
+    TemporaryFile temporary(folder, facts ? &place : nullptr);
     write_content(temporary.file());
     temporary.file().flush_to_disk();
     temporary.file().close();
@@ -152,7 +155,7 @@ void replace_file(const FilePath& target, std::string_view content) {
 
 int new_file_refusal(const FilePath& folder) {
     try {
-        TemporaryFile probe(folder);
+        TemporaryFile probe(folder, nullptr);
     } catch (const EInOutError& error) {
         return error.code();
     }

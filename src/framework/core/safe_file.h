@@ -1,7 +1,9 @@
 #pragma once
-// Replacing a whole file so that it is never left half written: the new content goes
-// to a temporary file beside the target, and only a complete, flushed file takes the
-// target's place. A failure at any step leaves the old file as it was.
+// Replacing a whole file so that it is never left half written, nor missing: the new
+// content goes to a temporary file beside the target, and only a complete, flushed file
+// takes the target's place, in one rename. At every instant the target's name holds the
+// old file or the new one. A failure at any step leaves the old file as it was and
+// nothing else behind.
 //
 // The temporary file is always a new one, created exclusively under a name of Pipetto's
 // own ("~pipetto-" and eight hexadecimal digits, ".tmp"), so that no file of the user's is
@@ -23,7 +25,8 @@ bool is_temporary_file_name(FilePath::string_view_type name);
 // Throws EInOutError (or whatever write_content throws) and then leaves the target
 // untouched and no temporary file behind. A target without write permission is refused
 // with "Dateizugriff verweigert", as writing it in place would be: read-only is the
-// user's word. A symbolic link stays a link; the file it points at gets the content.
+// user's word. So is a folder of the target's name, which is left as it is. A symbolic
+// link stays a link; the file it points at gets the content.
 void replace_file(const FilePath& target, const std::function<void(FileHandle&)>& write_content);
 
 void replace_file(const FilePath& target, std::string_view content);

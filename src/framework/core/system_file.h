@@ -20,6 +20,9 @@ using Native = std::intptr_t;
 inline constexpr Native none = -1;
 
 Native open(const FilePath& path, FileMode mode);
+// A new file, created as FileMode::create_new creates one, that is to take the place of the
+// existing file `target`: under Wine it is made with no more access than the target has.
+Native create_replacement(const FilePath& path, const FilePath& target);
 // Up to size bytes; 0 only at the end of the file.
 std::size_t read(Native file, void* buffer, std::size_t size);
 void write_all(Native file, const void* data, std::size_t size);

@@ -34,6 +34,14 @@ Native open(const FilePath& path, FileMode mode) {
     return file;
 }
 
+// Created for the owner only; the target's permissions go onto it before it takes the place.
+Native create_replacement(const FilePath& path, const FilePath&) {
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (file < 0)
+        raise_errno();
+    return file;
+}
+
 std::size_t read(Native file, void* buffer, std::size_t size) {
     for (;;) {
         const ssize_t got = ::read(descriptor_of(file), buffer, size);

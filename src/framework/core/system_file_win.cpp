@@ -2,6 +2,7 @@
 
 #include "framework/core/errors.h"
 #include "framework/core/file_handle.h"
+#include "framework/core/replacement_access_win.h"
 #include "framework/core/system_error.h"
 
 #include <windows.h>
@@ -25,6 +26,15 @@ DWORD part_of(std::size_t size) noexcept {
     return static_cast<DWORD>(std::min<std::size_t>(size, std::numeric_limits<DWORD>::max()));
 }
 
+Native create_file(const FilePath& path, DWORD access, DWORD sharing, DWORD disposition,
+                   SECURITY_ATTRIBUTES* security) {
+    const HANDLE file = CreateFileW(path.c_str(), access, sharing, security, disposition,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        raise_last_error();
+    return reinterpret_cast<Native>(file);
+}
+
 } // namespace
 
 Native open(const FilePath& path, FileMode mode) {
@@ -46,11 +56,12 @@ Native open(const FilePath& path, FileMode mode) {
         disposition = CREATE_NEW;
         break;
     }
-    const HANDLE file = CreateFileW(path.c_str(), access, sharing, nullptr, disposition,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        raise_last_error();
-    return reinterpret_cast<Native>(file);
+    return create_file(path, access, sharing, disposition, nullptr);
+}
+
+Native create_replacement(const FilePath& path, const FilePath& target) {
+    ReplacementAccess access(target);
+    return create_file(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_NEW, access.attributes());
 }
 
 std::size_t read(Native file, void* buffer, std::size_t size) {

@@ -303,6 +303,7 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
     case attach_hints_message:
         attach_hints();
+        after_first_paint();
         return 0;
     case WM_PAINT: {
         if (graphic_children_.empty())

@@ -116,6 +116,9 @@ class Form : public Window {
     // Runs once, just before the window first shows: what its first paint should show
     // already is set here.
     virtual void before_first_show() {}
+    // Runs once, after the first paint and the hints: what the user is told at start, but
+    // need not wait for to see the window, comes here.
+    virtual void after_first_paint() {}
 
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
