@@ -1,7 +1,6 @@
 #include "colour/css_colour.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
@@ -199,21 +198,51 @@ bool is_grey(std::uint32_t rgb) noexcept {
     return red_of(rgb) == green_of(rgb) && green_of(rgb) == blue_of(rgb);
 }
 
-// `value` written with `decimals`, correctly rounded: the scaled value rounds to the same
-// integer as the decimal expansion of `value` does unless it lies next to a half, where
-// only the exact conversion to text can tell which way it goes.
+// Where `magnitude` times 10^decimals lies against `below` + 0.5: above (1), below (-1) or
+// exactly on it (0), worked out from the double's bits, without rounding.
+int side_of_half(double magnitude, int decimals, std::uint64_t below) noexcept {
+    using Wide = unsigned __int128;
+    int exponent = 0;
+    const double fraction = std::frexp(magnitude, &exponent);
+    // magnitude = mantissa * 2^-shift exactly.
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int shift = 53 - exponent;
+    Wide scaled = mantissa;
+    for (int d = 0; d < decimals; ++d)
+        scaled *= 10;
+    // Both sides doubled: 2 * mantissa * 10^decimals against (2 * below + 1) * 2^shift.
+    scaled *= 2;
+    const Wide half = 2 * static_cast<Wide>(below) + 1;
+    if (shift <= 0)
+        return 1; // a whole number of 2^53 or more: far from any half of the values here
+    // The half fits 128 bits shifted by up to 76; a larger shift drops low bits of the
+    // scaled value first, which only matter on equal high bits.
+    const int dropped = shift > 76 ? shift - 76 : 0;
+    const Wide high = dropped >= 128 ? 0 : scaled >> dropped;
+    const Wide target = half << (shift - dropped);
+    if (high != target)
+        return high > target ? 1 : -1;
+    const bool rest = dropped > 0 && dropped < 128 && (scaled & ((Wide{1} << dropped) - 1)) != 0;
+    return rest ? 1 : 0;
+}
+
+// `value` written with `decimals` (at most 9), correctly rounded, a tie to the even digit:
+// the scaled value rounds to the same integer as `value` itself does unless it lies next to
+// a half, where the double's exact value decides.
 void append_rounded(std::string_view& written, char* digits, std::size_t size, double value,
                     int decimals) {
     static constexpr double powers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    const double scaled = std::abs(value) * powers[decimals];
+    decimals = std::clamp(decimals, 0, 9);
+    const double magnitude = std::abs(value);
+    const double scaled = magnitude * powers[decimals];
     const double below = std::floor(scaled);
-    if (decimals > 9 || scaled > 1e15 || std::abs(scaled - below - 0.5) < 1e-6) {
-        const auto result =
-            std::to_chars(digits, digits + size, value, std::chars_format::fixed, decimals);
-        written = std::string_view(digits, static_cast<std::size_t>(result.ptr - digits));
-        return;
+    auto units = static_cast<std::uint64_t>(below);
+    if (std::abs(scaled - below - 0.5) < 1e-6 + scaled * 1e-15) {
+        const int side = side_of_half(magnitude, decimals, units);
+        units += side > 0 || (side == 0 && units % 2 == 1) ? 1 : 0;
+    } else if (scaled - below > 0.5) {
+        ++units;
     }
-    auto units = static_cast<std::uint64_t>(scaled - below > 0.5 ? below + 1 : below);
     // The digits from the right: the decimals, the point, the whole part, the sign.
     char* end = digits + size;
     char* at = end;

@@ -35,6 +35,8 @@ Form* Form::of_window(HWND window) noexcept {
 bool Form::dialog_key_message(const MSG& message) {
     if (Control* focused = Control::from_hwnd(GetFocus()); focused && focused->command_key(message))
         return true;
+    if (form_key(message))
+        return true;
     if (navigation_key(message))
         return true;
     const bool alt = GetKeyState(VK_MENU) < 0;
@@ -197,6 +199,12 @@ void Form::apply_dpi(UINT dpi) {
 void Form::show() {
     if (!shown_once_)
         before_first_show();
+    // As the system's dialogs open: access keys are underlined once Alt is pressed, or
+    // always where the user has asked Windows for that.
+    BOOL cues_always = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &cues_always, 0);
+    SendMessageW(hwnd(), WM_CHANGEUISTATE,
+                 MAKEWPARAM(cues_always ? UIS_CLEAR : UIS_SET, UISF_HIDEACCEL), 0);
     // Shown and placed in the z-order in one step: Windows may not keep the topmost state
     // of a window that wasn't shown yet.
     SetWindowPos(hwnd(), wants_on_top_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
