@@ -113,7 +113,7 @@ TEST(CopyAs, ThreeKeptColoursOneCopiedInEveryFormByTheKeysThenOklchFromTheFrozen
 
     // The Grab page frozen on the orange by the grab hotkey: a right click on the swatch
     // gives its forms, oklch() the sixth.
-    tests::press_keys({VK_CONTROL}, VK_TAB);
+    tests::press_keys({VK_CONTROL, VK_SHIFT}, VK_TAB);
     ASSERT_TRUE(wait_until([&] { return IsWindowVisible(html) != FALSE; }, 2s));
     SetCursorPos(930, 530);
     ASSERT_TRUE(wait_until([&] { return text_of(html) == "#FF8000"; }, 2s)) << text_of(html);
@@ -139,10 +139,14 @@ TEST(CopyAs, ThreeKeptColoursOneCopiedInEveryFormByTheKeysThenOklchFromTheFrozen
     // With a field of the page focused, the menu key opens the same menu.
     tests::click_at({outer(html).right - 4, (outer(html).top + outer(html).bottom) / 2});
     ASSERT_TRUE(wait_until([&] { return tests::focus_of(main) == html; }, 2s));
+    // The pointer away from where the menu opens, so that it highlights no item.
+    SetCursorPos(700, 700);
     EXPECT_EQ(copied([&] {
                   tests::type_keys({VK_APPS});
                   ASSERT_TRUE(wait_until(menu_shows, 3s));
-                  tests::type_keys({VK_UP, VK_RETURN});
+                  // Past the six forms and the separator: the nearest name.
+                  tests::type_keys({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN,
+                                    VK_RETURN});
               }),
               "DarkOrange1");
 }

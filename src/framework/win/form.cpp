@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "framework/win/application.h"
 #include "framework/win/controls/label.h"
@@ -301,6 +302,17 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         graphic_children_.paint(paint.dc(), paint.area());
         return 0;
     }
+    case WM_ACTIVATE:
+        if (LOWORD(wparam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            focus_before_deactivation_ = focus && IsChild(hwnd(), focus) ? focus : nullptr;
+        } else if (const HWND focus = std::exchange(focus_before_deactivation_, nullptr);
+                   focus && IsChild(hwnd(), focus) && IsWindowVisible(focus) &&
+                   IsWindowEnabled(focus)) {
+            SetFocus(focus);
+            return 0;
+        }
+        return Window::handle_message(message, wparam, lparam);
     case WM_CLOSE:
         if (on_close()) {
             if (modal_)

@@ -173,6 +173,9 @@ class Form : public Window {
     bool modal_ended_ = false;
     // The menu key went down and opened the form's menu: its coming up is the form's too.
     bool menu_key_taken_ = false;
+    // The control that had the focus when the window last lost the activation (to a file
+    // dialog, another program): it gets it back, as in the system's dialogs.
+    HWND focus_before_deactivation_ = nullptr;
 };
 
 } // namespace pipetto::win
