@@ -34,6 +34,12 @@ Form* Form::of_window(HWND window) noexcept {
 }
 
 bool Form::dialog_key_message(const MSG& message) {
+    // Alt let go after an Alt+letter that a control took: the system would take it for Alt
+    // pressed alone and open the window menu of whichever window has the keys by then (the
+    // main window, when Alt+C closed the dialog).
+    if (message.message == WM_SYSKEYUP && message.wParam == VK_MENU &&
+        std::exchange(alt_accelerator_taken_, false))
+        return true;
     if (Control* focused = Control::from_hwnd(GetFocus()); focused && focused->command_key(message))
         return true;
     if (form_key(message))
@@ -58,8 +64,10 @@ bool Form::dialog_key_message(const MSG& message) {
     if (message.message == WM_CHAR && !(focused && focused->takes_no_characters()))
         return false;
     for (const NamedControl& entry : controls_)
-        if (entry.control->dialog_char(static_cast<wchar_t>(message.wParam)))
+        if (entry.control->dialog_char(static_cast<wchar_t>(message.wParam))) {
+            alt_accelerator_taken_ = message.message == WM_SYSCHAR;
             return true;
+        }
     return false;
 }
 
@@ -302,17 +310,6 @@ LRESULT Form::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         graphic_children_.paint(paint.dc(), paint.area());
         return 0;
     }
-    case WM_ACTIVATE:
-        if (LOWORD(wparam) == WA_INACTIVE) {
-            const HWND focus = GetFocus();
-            focus_before_deactivation_ = focus && IsChild(hwnd(), focus) ? focus : nullptr;
-        } else if (const HWND focus = std::exchange(focus_before_deactivation_, nullptr);
-                   focus && IsChild(hwnd(), focus) && IsWindowVisible(focus) &&
-                   IsWindowEnabled(focus)) {
-            SetFocus(focus);
-            return 0;
-        }
-        return Window::handle_message(message, wparam, lparam);
     case WM_CLOSE:
         if (on_close()) {
             if (modal_)

@@ -173,9 +173,8 @@ class Form : public Window {
     bool modal_ended_ = false;
     // The menu key went down and opened the form's menu: its coming up is the form's too.
     bool menu_key_taken_ = false;
-    // The control that had the focus when the window last lost the activation (to a file
-    // dialog, another program): it gets it back, as in the system's dialogs.
-    HWND focus_before_deactivation_ = nullptr;
+    // A control took the last Alt+letter: Alt's coming up is no menu's (in any form).
+    static inline bool alt_accelerator_taken_ = false;
 };
 
 } // namespace pipetto::win
