@@ -3,18 +3,18 @@
 // the highlighted row, the Grab page's swatch for the colour it shows.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/main_form.h"
 #include "colour/colour_identifiers.h"
 #include "colour/copy_as_texts.h"
 #include "framework/win/clipboard.h"
-#include "framework/win/win_text.h"
 
 namespace pipetto {
 namespace {
 
-// The items of the position in HistoryPopup.
+// Places of the items in HistoryPopup.
 constexpr int contrast_item = 1;
 constexpr int copy_as_item = 2;
 
