@@ -47,6 +47,7 @@ run loupe_cpu bash "$REPO_ROOT/bench/loupe_cpu.sh" "$BUILD_ROOT/win" "" "$cpu_ro
 run contrast_cpu bash "$REPO_ROOT/bench/contrast_cpu.sh" "$BUILD_ROOT/win" "$cpu_rounds"
 run sample_cpu bash "$REPO_ROOT/bench/sample_cpu.sh" "$BUILD_ROOT/win" "$cpu_rounds"
 run im_export wine "$bin/im_export_bench.exe"
+run copy_as wine "$bin/copy_as_bench.exe"
 
 # The n-th number on the first line of a file that matches a pattern, or "?".
 number() {
@@ -144,6 +145,13 @@ for palette in "GIMP palette" "ASE"; do
     small_peak=$(number im_export "10 MB, $palette" 4)
     row "import of a 100 MB $palette (its 5000 colours over and over)" "${large_ms} ms, peak ${large_peak} MB" "the same of 10 MB, peak ${small_peak} MB" "$(ratio "$large_peak" "$small_peak")" "peak does not grow"
 done
+row "the seven texts of \"Copy as\" for a colour" "$(number copy_as 'seven texts' 1) us" "-" "-" "-"
+with_copy_as=$(number copy_as 'history menu opened' 1)
+today_menu=$(number copy_as 'history menu opened' 2)
+row "History list's menu opened and closed, with \"Copy as\"" "${with_copy_as} us" "the menu without it, ${today_menu} us" "$(ratio "$with_copy_as" "$today_menu")" "<= 1.10"
+unfilled=$(number copy_as "the menu opened without" 2)
+row "History list's menu with the same items, \"Copy as\" not made" "${unfilled} us" "the menu without it, ${today_menu} us" "$(ratio "$unfilled" "$today_menu")" "-"
+row "\"Copy as\" made for the row as the menu opens" "$(number copy_as "items made as the menu opens" 1) us" "-" "-" "-"
 
 printf '\n| %s | %s | %s | %s | %s |\n|---|---|---|---|---|\n' benchmark figure baseline ratio target
 for r in "${rows[@]}"; do

@@ -6,7 +6,7 @@ BUILD_ROOT=${PIPETTO_BUILD_ROOT:-$REPO_ROOT/build}
 
 PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xauth
           googletest xdotool xclip imagemagick x11-common x11-xserver-utils procps
-          clang libclang-rt-14-dev zip unzip strace)
+          clang libclang-rt-14-dev zip unzip strace chromium)
 
 log() { printf '== %s\n' "$*" >&2; }
 

@@ -11,6 +11,9 @@ log "native build and core tests"
 build_native
 (cd "$BUILD_ROOT/native" && ctest --output-on-failure -j"$(nproc)")
 
+log "the CSS texts in headless Chromium and against colorjs.io"
+bash "$REPO_ROOT/tests/browser/css_colour_test.sh"
+
 log "fuzz targets: a short run of each"
 build_fuzzers
 (cd "$BUILD_ROOT/fuzz" && ctest --output-on-failure -j"$(nproc)")

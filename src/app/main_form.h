@@ -74,6 +74,8 @@ class TMainform : public win::Form {
 
     // Grab page.
     void ColorPickerIdle();
+    // A right click on the swatch: the colour it shows in the forms of CSS, to copy.
+    void ColorPanelContextMenu(POINT at);
     void LoupeBtnClick();
     void HexCopyBtnClick();
     void HtmlCopyBtnClick();
@@ -100,6 +102,7 @@ class TMainform : public win::Form {
     void IdentCopyBtn2Click();
     void PixelCopyBtn2Click();
     void Importieren1Click();
+    void Contrast1Click();
     void Lschen1Click();
     void Alleentfernen1Click();
 
@@ -127,6 +130,11 @@ class TMainform : public win::Form {
     win::Label Label7, Label8, Label9, Label10, Label11, Label13;
     TGlyphButton HexCopyBtn2, HtmlCopyBtn2, LongCopyBtn2, RgbCopyBtn2, IdentCopyBtn2, PixelCopyBtn2;
     win::PopupMenu HistoryPopup;
+    // "Copy as" in HistoryPopup: the chosen row in the forms of CSS and its nearest name,
+    // made as the menu opens.
+    win::PopupMenu* CopyAsMenu = nullptr;
+    // The same items for the colour the Grab page shows, on its swatch.
+    win::PopupMenu SwatchPopup;
     // The import/export dialog that "Import/Export" shows; it attaches itself here.
     TImExportForm* ImExportForm = nullptr;
 
@@ -193,6 +201,10 @@ class TMainform : public win::Form {
     // The cursor lies where this window is, or is about to show.
     bool CursorOverOwnWindow() const;
     void fill_history_list();
+    // Just before HistoryPopup shows: "Copy as" for the highlighted row.
+    void HistoryPopupOpening();
+    // The menu key on a field of the Grab page opens the swatch's menu below the swatch.
+    bool GrabPageMenuKey(HWND focus);
     // Records `row` as the chosen one: SelectedColor, SelectedIndex, PixelImage2, ItemName.
     void ChooseHistoryRow(int row);
     // History copies: false, after telling the user, when there is no colour to copy.

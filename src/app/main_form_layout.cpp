@@ -304,11 +304,16 @@ void TMainform::build() {
 
     HistoryList.add_column({"Name", 100});
     HistoryList.add_column({"Color", 45});
-    HistoryPopup.add_item("Import/Export", [this] { Importieren1Click(); });
+    HistoryPopup.add_item("&Import/Export", [this] { Importieren1Click(); });
+    HistoryPopup.add_item("&Contrast...", [this] { Contrast1Click(); });
+    CopyAsMenu = &HistoryPopup.add_submenu("Co&py as");
     HistoryPopup.add_item("-", nullptr);
-    HistoryPopup.add_item("Delete", [this] { Lschen1Click(); });
-    HistoryPopup.add_item("Delete All", [this] { Alleentfernen1Click(); });
+    HistoryPopup.add_item("&Delete", [this] { Lschen1Click(); });
+    HistoryPopup.add_item("Delete &All", [this] { Alleentfernen1Click(); });
+    HistoryPopup.before_popup = [this] { HistoryPopupOpening(); };
     HistoryList.set_popup_menu(&HistoryPopup);
+    ColorPanel.on_context_menu = [this](POINT at) { ColorPanelContextMenu(at); };
+    on_menu_key = [this](HWND focus) { return GrabPageMenuKey(focus); };
     HistoryList.on_select = [this] { HistoryListSelect(); };
     HistoryList.on_copy = [this] { HistoryListCopy(); };
 

@@ -30,15 +30,8 @@ TContrastForm::TContrastForm(TMainform& main_form)
     main_form_.ContrastForm = this;
     // Like the import/export dialog, though it is no dialog.
     closes_on_escape = true;
-    // Beside "Import/Export", the other window the list opens, at the top of a column of
-    // its own: the items below keep the places the user knows.
-    main_form_.HistoryPopup.add_item(
-        "Contrast...",
-        [&main = main_form_] {
-            if (main.ContrastForm)
-                main.ContrastForm->Open();
-        },
-        true);
+    // Ctrl+C copies the verdict, as the copy button does.
+    on_copy = [this] { CopyBtnClick(); };
     // The main window reported a config.ini it can't read already; a section that is
     // missing or malformed just opens the window beside the main window.
     const FilePath path = main_form_.config_path();

@@ -25,7 +25,7 @@ class TMainform;
 class TContrastForm : public win::Form {
   public:
     // Reads its section of the main window's config.ini; "Contrast..." in the history list's
-    // popup menu opens it from now on.
+    // popup menu opens it.
     explicit TContrastForm(TMainform& main_form);
     ~TContrastForm() override;
 

@@ -38,7 +38,7 @@ const Row layout[] = {
     {F(SwapBtn),
      "",
      {144, 6, 40, 36},
-     "Swap",
+     "&Swap",
      tahoma_9_bold,
      {.hint = "Swap text and background"},
      &C::SwapBtnClick},

@@ -157,8 +157,17 @@ std::string TGlyphButton::hint_text(const win::Properties&) const {
 }
 
 std::string TGlyphButton::accessible_name() const {
-    if (std::string caption = text(); !caption.empty())
-        return caption;
+    // A screen reader reads "Import", not the "&" that marks its access key.
+    if (const std::string caption = text(); !caption.empty()) {
+        std::string name;
+        for (size_t i = 0; i < caption.size(); ++i) {
+            // "&&" stands for one "&"; a lone "&" for none.
+            if (caption[i] == '&' && ++i == caption.size())
+                break;
+            name += caption[i];
+        }
+        return name;
+    }
     return hint_.substr(0, hint_.find_first_of("\r\n"));
 }
 
@@ -519,6 +528,11 @@ bool TGlyphButton::intercept(UINT message, WPARAM wparam, LPARAM lparam, LRESULT
             if (show_focused_)
                 invalidate();
         }
+        return false;
+    case WM_UPDATEUISTATE:
+        // Alt pressed: the access key's underline shows, or goes again.
+        if (HIWORD(wparam) & UISF_HIDEACCEL)
+            invalidate();
         return false;
     default:
         return false;
@@ -898,7 +912,11 @@ void TGlyphButton::draw_caption(HDC dc, const RECT& area) const {
     const TColor font_colour = font_colour_.value_or(0xFF000008); // clWindowText
     const TColor colour =
         hot_track_ && caption_state_ == CaptionState::hot ? hot_track_colour_ : font_colour;
-    constexpr UINT format = DT_EXPANDTABS | DT_CENTER;
+    // The access key is underlined only while the window shows keyboard cues; the window's
+    // state is asked, as it is the one that Alt changes.
+    const bool hide_access_key =
+        (SendMessageW(GetAncestor(hwnd(), GA_ROOT), WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
+    const UINT format = DT_EXPANDTABS | DT_CENTER | (hide_access_key ? DT_HIDEPREFIX : 0);
     const int length = static_cast<int>(caption.size());
     RECT place = area;
     if (!IsWindowEnabled(hwnd())) {

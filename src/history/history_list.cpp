@@ -121,4 +121,9 @@ void TMainform::Importieren1Click() {
         ImExportForm->ShowModal();
 }
 
+void TMainform::Contrast1Click() {
+    if (ContrastForm)
+        ContrastForm->Open();
+}
+
 } // namespace pipetto

@@ -98,9 +98,9 @@ TEST(ContrastAndPixelSteps, AGreyCheckedOnWhiteThenAPixelSteppedOntoWithTheArrow
         tests::child_of_class(tests::child_of_class(main, L"SysListView32"), L"SysHeader32");
     const POINT first_row{outer(header).left + 30, outer(header).bottom + 7};
     tests::click_at(first_row);
-    // "Contrast..." stands beside "Import/Export", the popup menu's first item.
+    // "Contrast..." is the popup menu's second item, below "Import/Export".
     ASSERT_TRUE(tests::open_history_popup(main, first_row));
-    tests::type_keys({VK_DOWN, VK_RIGHT, VK_RETURN});
+    tests::type_keys({VK_DOWN, VK_DOWN, VK_RETURN});
     const HWND contrast = program.wait_for_window(L"TContrastForm", 3s);
     ASSERT_NE(contrast, nullptr);
     EXPECT_EQ(text_of(contrast), " Contrast");
@@ -123,6 +123,20 @@ TEST(ContrastAndPixelSteps, AGreyCheckedOnWhiteThenAPixelSteppedOntoWithTheArrow
                                 "large AAA pass, UI pass";
     EXPECT_TRUE(wait_until([&] { return tests::clipboard_text() == verdict; }, 2s))
         << tests::clipboard_text();
+    // The keys do the same: Alt+S swaps, Ctrl+C copies the verdict, and Alt+S swaps back.
+    tests::click_at(tests::client_point(contrast, {60, 145}));
+    ASSERT_TRUE(wait_until([&] { return GetForegroundWindow() == contrast; }, 2s));
+    const auto copied_by_keys = [&] {
+        const DWORD before = GetClipboardSequenceNumber();
+        tests::press_keys({VK_CONTROL}, 'C');
+        wait_until([&] { return GetClipboardSequenceNumber() != before; }, 2s);
+        return tests::clipboard_text();
+    };
+    tests::press_keys({VK_MENU}, 'S');
+    EXPECT_EQ(copied_by_keys(), "#FFFFFF on #767676: 4.54:1, AA pass, AAA fail, large AA pass, "
+                                "large AAA pass, UI pass");
+    tests::press_keys({VK_MENU}, 'S');
+    EXPECT_EQ(copied_by_keys(), verdict);
 
     // The loupe opened from the Grab page, grabbing resumed and the loupe's caption
     // clicked, the mouse set near the blue edge: the arrows step onto it.

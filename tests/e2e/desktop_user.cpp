@@ -103,7 +103,21 @@ void choose_in_file_dialog(HWND dialog, const std::wstring& file_name) {
 }
 
 HWND button(HWND parent, const wchar_t* caption) {
-    return FindWindowExW(parent, nullptr, nullptr, caption);
+    // A caption's "&" marks its access key and is no part of what shows.
+    for (HWND child = FindWindowExW(parent, nullptr, nullptr, nullptr); child;
+         child = FindWindowExW(parent, child, nullptr, nullptr)) {
+        wchar_t text[64] = {};
+        GetWindowTextW(child, text, 64);
+        std::wstring shown;
+        for (const wchar_t* c = text; *c; ++c)
+            if (*c != L'&' || *++c)
+                shown += *c;
+            else
+                break;
+        if (shown == caption)
+            return child;
+    }
+    return nullptr;
 }
 
 void press_button(HWND parent, const wchar_t* caption) {

@@ -10,8 +10,8 @@
 #include "colour/named_colours.h"
 #include "contrast/contrast_form.h"
 #include "framework/win/application.h"
-#include "keyboard.h"
 #include "history_records.h"
+#include "keyboard.h"
 #include "pump.h"
 #include "screen_reading.h"
 #include "solid_window.h"
@@ -48,12 +48,12 @@ TEST(ContrastWindow, FollowsTheChosenRowAndTheCursorKeepsABackgroundSwapsCopiesA
     tests::SolidWindow paper(white, 700, 500), flame(orange, 800, 500);
     ASSERT_TRUE(paper.on_screen() && flame.on_screen());
 
-    // "Contrast..." is the menu's fifth item, beside "Import/Export" in a column of its own.
-    ASSERT_EQ(main.HistoryPopup.item_count(), 5);
+    // "Contrast..." is the menu's second item, below "Import/Export".
+    ASSERT_EQ(main.HistoryPopup.item_count(), 6);
     click_row(main, 0);
     SetCursorPos(730, 530);
     main.ColorPickerIdle();
-    main.HistoryPopup.choose(4);
+    main.HistoryPopup.choose(1);
     ASSERT_TRUE(contrast.visible());
     EXPECT_EQ(contrast.caption(), " Contrast");
     EXPECT_EQ(contrast.TextValue.text(), "#767676");

@@ -175,12 +175,12 @@ TEST_F(History, DeletingTheMiddleRowKeepsTheOthersPairedAndDeleteAllLeavesAnEmpt
     form->Lschen1Click(); // nothing selected: nothing happens
     EXPECT_EQ(form->HistoryList.row_count(), 3);
     form->HistoryList.select_row(1);
-    form->HistoryPopup.choose(2); // "Delete"
+    form->HistoryPopup.choose(4); // "Delete"
     EXPECT_EQ(captions(*form), (std::vector<std::string>{"a", "c"}));
     EXPECT_EQ(form->HistoryList.sub_item(1), "$00800000");
     EXPECT_EQ(form->HistoryTable.slot(2).Name.view(), "c");
 
-    form->HistoryPopup.choose(3); // "Delete All"
+    form->HistoryPopup.choose(5); // "Delete All"
     EXPECT_EQ(form->HistoryList.row_count(), 0);
     EXPECT_EQ(close_and_read_history(), "");
 }

@@ -98,9 +98,9 @@ TEST_F(ImExportForm, IsBuiltHiddenAsDesignedWithItsGroupAndTabOrder) {
         {dialog.ExHtml, {8, 36, 113, 51}, "Export Html-Values", false},
         {dialog.ExLong, {8, 50, 113, 65}, "Export Long-Values", false},
         {dialog.withname, {9, 74, 106, 91}, "With listname", false},
-        {dialog.ImportBtn, {120, 8, 195, 29}, "Import", true},
-        {dialog.ExportBtn, {120, 32, 195, 53}, "Export", true},
-        {dialog.CloseBtn, {120, 72, 195, 93}, "Close", true},
+        {dialog.ImportBtn, {120, 8, 195, 29}, "&Import", true},
+        {dialog.ExportBtn, {120, 32, 195, 53}, "&Export", true},
+        {dialog.CloseBtn, {120, 72, 195, 93}, "&Close", true},
     };
     for (const auto& expected : windowed) {
         SCOPED_TRACE(expected.text);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/main_form.h"
 #include "framework/win/graphic_control.h"
 #include "framework/win/win_text.h"
@@ -213,7 +216,19 @@ TEST_F(MainWindowLayout, HistoryListIsAReportWithNameAndColorColumns) {
     EXPECT_EQ(ListView_GetColumnWidth(list, 0), 100);
     EXPECT_EQ(ListView_GetColumnWidth(list, 1), 45);
     EXPECT_EQ(ListView_GetBkColor(list), RGB(0xFF, 0xFB, 0xF0));
-    EXPECT_EQ(form.HistoryPopup.item_count(), 4);
+    // One column, each item with its access key, "Copy as" opening a menu of its own.
+    const HMENU menu = form.HistoryPopup.handle();
+    std::vector<std::wstring> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        items.push_back(
+            GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR ? L"-" : text);
+        EXPECT_FALSE(GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_MENUBARBREAK);
+    }
+    EXPECT_EQ(items, (std::vector<std::wstring>{L"&Import/Export", L"&Contrast...", L"Co&py as",
+                                                L"-", L"&Delete", L"Delete &All"}));
+    EXPECT_NE(GetSubMenu(menu, 2), nullptr);
     EXPECT_FALSE(form.PixelImage2.shown());
 }
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "framework/win/application.h"
 #include "framework/win/controls/label.h"
@@ -33,7 +34,15 @@ Form* Form::of_window(HWND window) noexcept {
 }
 
 bool Form::dialog_key_message(const MSG& message) {
+    // Alt let go after an Alt+letter that a control took: the system would take it for Alt
+    // pressed alone and open the window menu of whichever window has the keys by then (the
+    // main window, when Alt+C closed the dialog).
+    if (message.message == WM_SYSKEYUP && message.wParam == VK_MENU &&
+        std::exchange(alt_accelerator_taken_, false))
+        return true;
     if (Control* focused = Control::from_hwnd(GetFocus()); focused && focused->command_key(message))
+        return true;
+    if (form_key(message))
         return true;
     if (navigation_key(message))
         return true;
@@ -55,8 +64,10 @@ bool Form::dialog_key_message(const MSG& message) {
     if (message.message == WM_CHAR && !(focused && focused->takes_no_characters()))
         return false;
     for (const NamedControl& entry : controls_)
-        if (entry.control->dialog_char(static_cast<wchar_t>(message.wParam)))
+        if (entry.control->dialog_char(static_cast<wchar_t>(message.wParam))) {
+            alt_accelerator_taken_ = message.message == WM_SYSCHAR;
             return true;
+        }
     return false;
 }
 
@@ -215,6 +226,12 @@ void Form::apply_dpi(UINT dpi) {
 void Form::show() {
     if (!shown_once_)
         before_first_show();
+    // As the system's dialogs open: access keys are underlined once Alt is pressed, or
+    // always where the user has asked Windows for that.
+    BOOL cues_always = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &cues_always, 0);
+    SendMessageW(hwnd(), WM_CHANGEUISTATE,
+                 MAKEWPARAM(cues_always ? UIS_CLEAR : UIS_SET, UISF_HIDEACCEL), 0);
     // Shown and placed in the z-order in one step: Windows may not keep the topmost state
     // of a window that wasn't shown yet.
     SetWindowPos(hwnd(), wants_on_top_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -129,6 +130,11 @@ class Form : public Window {
     bool quits_application = false;
     // When set, Esc closes the window as it closes one shown modally.
     bool closes_on_escape = false;
+    // Ctrl+C that no focused control took, for a form that copies something of its own.
+    std::function<void()> on_copy;
+    // The menu key or Shift+F10 that no focused control took: true when the form opened
+    // a context menu for the focused window.
+    std::function<bool(HWND focus)> on_menu_key;
 
   private:
     void apply_dpi(UINT dpi);
@@ -140,6 +146,8 @@ class Form : public Window {
     GraphicChildren& graphic_children_of(std::string_view name);
     void attach_hints();
     bool navigation_key(const MSG& message);
+    // Ctrl+C, the menu key and Alt, offered to the form itself.
+    bool form_key(const MSG& message);
     void move_focus(int step);
     void switch_page(PageControl& pages, int step);
     PageControl* page_control() const;
@@ -168,6 +176,10 @@ class Form : public Window {
     bool wants_on_top_ = false;
     bool modal_ = false;
     bool modal_ended_ = false;
+    // The menu key went down and opened the form's menu: its coming up is the form's too.
+    bool menu_key_taken_ = false;
+    // A control took the last Alt+letter: Alt's coming up is no menu's (in any form).
+    static inline bool alt_accelerator_taken_ = false;
 };
 
 } // namespace pipetto::win

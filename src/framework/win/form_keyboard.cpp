@@ -101,6 +101,44 @@ void Form::switch_page(PageControl& pages, int step) {
     SetFocus(pages.hwnd());
 }
 
+bool Form::form_key(const MSG& message) {
+    const UINT key = static_cast<UINT>(message.wParam);
+    const bool shift = key_is_down(VK_SHIFT);
+    const bool control = key_is_down(VK_CONTROL);
+    const bool menu_key = key == VK_APPS || (key == VK_F10 && shift && !control);
+    switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (menu_key && on_menu_key) {
+            menu_key_taken_ = on_menu_key(GetFocus());
+            return menu_key_taken_;
+        }
+        // Alt shows the access keys, in every window of the form; the controls that draw
+        // their own captions are drawn again.
+        if (key == VK_MENU && message.message == WM_SYSKEYDOWN &&
+            (SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL)) {
+            SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+            RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        }
+        if (message.message == WM_KEYDOWN && key == 'C' && control && !shift &&
+            !key_is_down(VK_MENU) && on_copy) {
+            on_copy();
+            return true;
+        }
+        return false;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        // The system would raise a context menu of its own when the key comes up.
+        if (menu_key && menu_key_taken_) {
+            menu_key_taken_ = false;
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
 bool Form::navigation_key(const MSG& message) {
     if (message.message != WM_KEYDOWN || key_is_down(VK_MENU))
         return false;

@@ -42,11 +42,22 @@ void TemporaryFolder::write(const std::string& name, const std::string& bytes) c
     file << bytes;
 }
 
+// Read with every sharing allowed: a test that polls a file which the program replaces
+// (history.dat, written through a temporary file and renamed over) must not make the
+// program's rename fail with a sharing violation.
 std::string TemporaryFolder::read(const std::string& name) const {
-    std::ifstream file(path_ / name, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
+    const HANDLE file = CreateFileW((path_ / name).wstring().c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    std::string content;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        content.append(buffer, got);
+    CloseHandle(file);
+    return content;
 }
 
 bool TemporaryFolder::exists(const std::string& name) const {

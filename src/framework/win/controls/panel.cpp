@@ -13,8 +13,26 @@ void Panel::configure(const Properties& properties) {
     bevel_ = properties.bevel;
 }
 
-bool Panel::intercept(UINT message, WPARAM, LPARAM, LRESULT& result) {
+POINT Panel::menu_point_below() const {
+    RECT area{};
+    GetClientRect(hwnd(), &area);
+    POINT at{0, area.bottom};
+    ClientToScreen(hwnd(), &at);
+    return at;
+}
+
+bool Panel::intercept(UINT message, WPARAM, LPARAM lparam, LRESULT& result) {
     switch (message) {
+    case WM_CONTEXTMENU: {
+        if (!on_context_menu)
+            return false;
+        POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+        if (lparam == -1)
+            at = menu_point_below();
+        on_context_menu(at);
+        result = 0;
+        return true;
+    }
     case WM_ERASEBKGND:
         result = 1; // painted whole in WM_PAINT
         return true;
