@@ -19,6 +19,7 @@
 
 #include "app/main_form.h"
 #include "app/single_instance.h"
+#include "contrast/contrast_form.h"
 #include "floor_tree.h"
 #include "framework/win/application.h"
 #include "history/im_export_form.h"
@@ -95,6 +96,8 @@ int start_pipetto() {
         main_form.LoupeForm = &loupe_form;
         pipetto::TImExportForm im_export_form(main_form);
         mark("loupe and dialog (windows later)");
+        pipetto::TContrastForm contrast_form(main_form);
+        mark("contrast window (window later)");
         application.show_taskbar_button();
         main_form.show();
         mark("show");
