@@ -9,40 +9,26 @@
 #include <string>
 
 #include "desktop_user.h"
+#include "history_records.h"
 #include "keyboard.h"
 #include "pipetto_user.h"
 #include "running_program.h"
 #include "screen_reading.h"
 #include "solid_window.h"
 #include "temporary_folder.h"
+#include "window_geometry.h"
 
 using namespace pipetto;
 using namespace std::chrono_literals;
+using tests::centre_of;
+using tests::hex_in_record;
+using tests::outer;
+using tests::record_size;
 using tests::RunningProgram;
 using tests::TemporaryFolder;
 using tests::wait_until;
 
 namespace {
-
-constexpr size_t record_size = 186;
-
-std::string hex_in_record(const std::string& history, size_t index) {
-    const size_t at = index * record_size + 31;
-    if (history.size() < at + 31)
-        return "<none>";
-    return history.substr(at + 1, static_cast<unsigned char>(history[at]));
-}
-
-RECT outer(HWND window) {
-    RECT area{};
-    GetWindowRect(window, &area);
-    return area;
-}
-
-POINT centre_of(HWND window) {
-    const RECT area = outer(window);
-    return {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-}
 
 std::string text_of(HWND window) {
     wchar_t text[128] = {};

@@ -10,34 +10,30 @@
 #include <string>
 
 #include "desktop_user.h"
+#include "history_records.h"
 #include "keyboard.h"
 #include "pipetto_user.h"
 #include "running_program.h"
 #include "screen_reading.h"
 #include "solid_window.h"
 #include "temporary_folder.h"
+#include "window_geometry.h"
 
 using namespace pipetto;
 using namespace std::chrono_literals;
+using tests::outer;
+using tests::record_size;
 using tests::RunningProgram;
 using tests::TemporaryFolder;
 using tests::wait_until;
 
 namespace {
 
-constexpr size_t record_size = 186;
-
 std::string text_of(HWND window) {
     wchar_t text[128] = {};
     const auto length =
         static_cast<size_t>(SendMessageW(window, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text)));
     return std::string(text, text + length);
-}
-
-RECT outer(HWND window) {
-    RECT area{};
-    GetWindowRect(window, &area);
-    return area;
 }
 
 bool menu_shows() {
@@ -145,8 +141,8 @@ TEST(CopyAs, ThreeKeptColoursOneCopiedInEveryFormByTheKeysThenOklchFromTheFrozen
                   tests::type_keys({VK_APPS});
                   ASSERT_TRUE(wait_until(menu_shows, 3s));
                   // Past the six forms and the separator: the nearest name.
-                  tests::type_keys({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN,
-                                    VK_RETURN});
+                  tests::type_keys(
+                      {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
               }),
               "DarkOrange1");
 }
