@@ -14,19 +14,7 @@ source "$(dirname "$0")/cpu_time.sh"
 build=${1:-$BUILD_ROOT/win}
 rounds=${2:-3}
 
-work=$(mktemp -d)
-mover=
-viewer=
-cleanup() {
-    [ -n "$mover" ] && kill "$mover" 2>/dev/null
-    [ -n "$viewer" ] && kill "$viewer" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-convert -size 400x300 gradient:'#FF8000-#1E90FF' "$work/gradient.png"
-display -geometry +600+400 "$work/gradient.png" &
-viewer=$!
-sleep 1
+show_gradient
 
 # Runs pipetto.exe in a folder of its own for `settle` + `seconds`, the contrast window open
 # ("open") or not, and prints the ticks it used over `seconds`.
@@ -36,16 +24,7 @@ measure() {
     cp "$build/bin/pipetto.exe" "$folder/"
     printf '[screen]\r\nx=100\r\ny=100\r\nstayontop=True\r\n[loupe]\r\ncursor=True\r\n[hotkey]\r\ngrab=18\r\nloupe=0\r\n[contrast]\r\nx=320\r\ny=100\r\nopen=%s\r\n' \
         "$([ "$open" = open ] && echo True || echo False)" >"$folder/config.ini"
-    (cd "$folder" && exec wine pipetto.exe </dev/null >/dev/null 2>&1) &
-    local pid=$!
-    sleep "$settle"
-    local before after
-    before=$(cpu_ticks "$pid")
-    sleep "$seconds"
-    after=$(cpu_ticks "$pid")
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    echo $((after - before))
+    ticks_of_pipetto_in "$folder"
 }
 
 
@@ -54,12 +33,10 @@ for round in $(seq "$rounds"); do
     xdotool mousemove 700 500
     a=$(measure closed)
     b=$(measure open)
-    # Across the gradient and back, a few pixels a step: another colour at every tick.
-    (x=0; while :; do xdotool mousemove $((610 + x)) 550; x=$(((x + 7) % 380)); sleep 0.05; done) &
-    mover=$!
+    start_moving_cursor
     c=$(measure closed)
     d=$(measure open)
-    kill "$mover"; wait "$mover" 2>/dev/null || true; mover=
+    stop_moving_cursor
     printf 'round %d: still cursor closed %d ms, open %d ms; moving cursor closed %d ms, open %d ms\n' \
         "$round" "$(ms "$a")" "$(ms "$b")" "$(ms "$c")" "$(ms "$d")"
     still_closed=$((still_closed + a)) still_open=$((still_open + b))

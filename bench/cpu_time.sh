@@ -14,3 +14,48 @@ clock_ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 ms() { echo $(($1 * 1000 / clock_ticks)); }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
+
+# A colour gradient shown by ImageMagick at (600, 400), 400 by 300, in a work folder of its
+# own ($work), both gone when the script ends; the cursor mover below runs over it.
+work=
+mover=
+viewer=
+end_gradient_rounds() {
+    [ -n "$mover" ] && kill "$mover" 2>/dev/null
+    [ -n "$viewer" ] && kill "$viewer" 2>/dev/null
+    [ -n "$work" ] && rm -rf "$work"
+}
+show_gradient() {
+    work=$(mktemp -d)
+    trap end_gradient_rounds EXIT
+    convert -size 400x300 gradient:'#FF8000-#1E90FF' "$work/gradient.png"
+    display -geometry +600+400 "$work/gradient.png" &
+    viewer=$!
+    sleep 1
+}
+
+# Across the gradient and back, a few pixels a step: another colour at every tick.
+start_moving_cursor() {
+    (x=0; while :; do xdotool mousemove $((610 + x)) 550; x=$(((x + 7) % 380)); sleep 0.05; done) &
+    mover=$!
+}
+stop_moving_cursor() {
+    kill "$mover"
+    wait "$mover" 2>/dev/null || true
+    mover=
+}
+
+# Runs the pipetto.exe copied into FOLDER for `settle` + `seconds` and prints the ticks it
+# used over `seconds`.
+ticks_of_pipetto_in() {
+    (cd "$1" && exec wine pipetto.exe </dev/null >/dev/null 2>&1) &
+    local pid=$!
+    sleep "$settle"
+    local before after
+    before=$(cpu_ticks "$pid")
+    sleep "$seconds"
+    after=$(cpu_ticks "$pid")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    echo $((after - before))
+}

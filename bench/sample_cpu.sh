@@ -14,19 +14,7 @@ source "$(dirname "$0")/cpu_time.sh"
 build=${1:-$BUILD_ROOT/win}
 rounds=${2:-3}
 
-work=$(mktemp -d)
-mover=
-viewer=
-cleanup() {
-    [ -n "$mover" ] && kill "$mover" 2>/dev/null
-    [ -n "$viewer" ] && kill "$viewer" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-convert -size 400x300 gradient:'#FF8000-#1E90FF' "$work/gradient.png"
-display -geometry +600+400 "$work/gradient.png" &
-viewer=$!
-sleep 1
+show_gradient
 
 # Runs pipetto.exe in a folder of its own for `settle` + `seconds` with the sample size
 # given (1 writes no key, as Pipetto itself doesn't), and prints the ticks it used over
@@ -38,16 +26,7 @@ measure() {
     [ "$size" = 1 ] || key="samplesize=$size\r\n"
     printf "[screen]\r\nx=100\r\ny=100\r\nstayontop=True\r\n[loupe]\r\ncursor=True\r\n${key}[hotkey]\r\ngrab=18\r\nloupe=0\r\n" \
         >"$folder/config.ini"
-    (cd "$folder" && exec wine pipetto.exe </dev/null >/dev/null 2>&1) &
-    local pid=$!
-    sleep "$settle"
-    local before after
-    before=$(cpu_ticks "$pid")
-    sleep "$seconds"
-    after=$(cpu_ticks "$pid")
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    echo $((after - before))
+    ticks_of_pipetto_in "$folder"
 }
 
 still_one=0 still_area=0 moving_one=0 moving_area=0
@@ -55,12 +34,10 @@ for round in $(seq "$rounds"); do
     xdotool mousemove 700 500
     a=$(measure 1)
     b=$(measure 31)
-    # Across the gradient and back, a few pixels a step: another colour at every tick.
-    (x=0; while :; do xdotool mousemove $((610 + x)) 550; x=$(((x + 7) % 380)); sleep 0.05; done) &
-    mover=$!
+    start_moving_cursor
     c=$(measure 1)
     d=$(measure 31)
-    kill "$mover"; wait "$mover" 2>/dev/null || true; mover=
+    stop_moving_cursor
     printf 'round %d: still cursor one pixel %d ms, 31x31 %d ms; moving cursor one pixel %d ms, 31x31 %d ms\n' \
         "$round" "$(ms "$a")" "$(ms "$b")" "$(ms "$c")" "$(ms "$d")"
     still_one=$((still_one + a)) still_area=$((still_area + b))
