@@ -45,11 +45,10 @@ stop_moving_cursor() {
     mover=
 }
 
-# Runs the pipetto.exe copied into FOLDER for `settle` + `seconds` and prints the ticks it
-# used over `seconds`.
-ticks_of_pipetto_in() {
-    (cd "$1" && exec wine pipetto.exe </dev/null >/dev/null 2>&1) &
-    local pid=$!
+# Lets the program of process PID run `settle` seconds, prints the ticks it uses over the next
+# `seconds`, and ends it. Wine's loader becomes the Windows process: the same pid.
+ticks_then_end() {
+    local pid=$1
     sleep "$settle"
     local before after
     before=$(cpu_ticks "$pid")
@@ -58,4 +57,10 @@ ticks_of_pipetto_in() {
     kill "$pid"
     wait "$pid" 2>/dev/null || true
     echo $((after - before))
+}
+
+# Runs the pipetto.exe copied into FOLDER and prints its ticks as ticks_then_end does.
+ticks_of_pipetto_in() {
+    (cd "$1" && exec wine pipetto.exe </dev/null >/dev/null 2>&1) &
+    ticks_then_end $!
 }

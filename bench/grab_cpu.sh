@@ -17,15 +17,7 @@ rounds=${2:-3}
 measure() {
     local exe=$1
     wine "$exe" </dev/null >/dev/null 2>&1 &
-    local pid=$! # Wine's loader becomes the Windows process: same pid
-    sleep "$settle"
-    local before after
-    before=$(cpu_ticks "$pid")
-    sleep "$seconds"
-    after=$(cpu_ticks "$pid")
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    echo $((after - before))
+    ticks_then_end $!
 }
 
 # A still cursor, away from pipetto's window (it opens at 100,100 without a config.ini).

@@ -29,15 +29,8 @@ measure() {
     fi
     # A still cursor, on neither window.
     xdotool mousemove 700 600
-    sleep "$settle"
-    local before after
-    before=$(cpu_ticks "$pid")
-    sleep "$seconds"
-    after=$(cpu_ticks "$pid")
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    ticks_then_end "$pid"
     rm -rf "$folder"
-    echo $((after - before))
 }
 
 
