@@ -134,7 +134,7 @@ prepare_monkey_prefix() {
 # the serial port links again at each start; they lead to no file).
 monkey_prefix_is_sealed() {
     [ "$(cd "$WINEPREFIX/dosdevices" && ls -d ?:* 2>/dev/null)" = c: ] || return 1
-    ! find "$MONKEY_DRIVE_C" -type l | grep -q .
+    [ -z "$(find "$MONKEY_DRIVE_C" -type l -print -quit)" ]
 }
 
 # The desktop of the random-input rounds: a headless display, the sealed prefix, and the

@@ -16,7 +16,9 @@ expect() {
     printf '%s' "$1" >"$MONKEY_ROUND/fault.txt"
     local status=0
     run_monkey_driver 7 "$2" || status=$?
-    if [ $status -eq "$3" ] && cat "$MONKEY_DIR/round.out" "$MONKEY_ROUND/actions.log" | grep -q "$4"; then
+    # grep reads the files itself: under pipefail, a grep -q that stops at its first match
+    # would fail a pipe whose writer is still writing (SIGPIPE).
+    if [ $status -eq "$3" ] && grep -q -- "$4" "$MONKEY_DIR/round.out" "$MONKEY_ROUND/actions.log"; then
         echo "caught: $1: $(grep -m1 -i monkey "$MONKEY_DIR/round.out")"
     else
         echo "NOT CAUGHT: $1: the driver's exit code $status, its report:"
