@@ -12,12 +12,15 @@ namespace pipetto::tests {
 // The Linux path of a Windows path, as Wine's kernel32 gives it; empty elsewhere.
 std::string unix_path(const std::filesystem::path& path);
 
-// Runs the program and waits for it. Wine can't tell a Linux program's exit code, so the
-// caller looks for its effect.
+// Runs the program and waits for it, 10 s at most. Wine can't tell a Linux program's exit
+// code, so the caller looks for its effect.
 void run_linux_program(const char* program, std::initializer_list<std::string> arguments);
 
-// A symbolic link, removed again before the folder it lies in: the runtime's removal of a
-// folder stalls on a link under Wine.
+// Starts the program and goes on at once, for one that runs beside the test.
+void start_linux_program(const char* program, std::initializer_list<std::string> arguments);
+
+// A symbolic link, removed again before the folder it lies in: under Wine, removing the
+// link through Windows would remove the file it points at and leave the link.
 class SymbolicLink {
   public:
     SymbolicLink(const std::filesystem::path& link, const std::string& target);

@@ -33,7 +33,7 @@ SlowRenames::SlowRenames(const std::filesystem::path& folder, std::chrono::milli
     std::string watched;
     for (const std::string& name : names)
         watched += (watched.empty() ? "" : " ") + name;
-    run_linux_program("/bin/bash", {SLOW_RENAMES_SCRIPT, prefix, unix_path(folder),
+    start_linux_program("/bin/bash", {SLOW_RENAMES_SCRIPT, prefix, unix_path(folder),
                                     unix_path(watch_.path()), microseconds, watched});
     using namespace std::chrono_literals;
     if (!wait_until([&] { return watch_.exists("attached") || watch_.exists("refused"); }, 10s))

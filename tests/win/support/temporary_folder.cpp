@@ -8,18 +8,33 @@
 namespace pipetto::tests {
 namespace {
 
-// A test may leave a read-only file behind (one that failed before it could clear the
-// attribute); such a file would stop the folder's removal, and the next test that is
-// given the same process number.
-void remove_folder(const std::filesystem::path& path) {
-    std::error_code ignored;
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    for (auto entry = std::filesystem::recursive_directory_iterator(path, ignored);
-         entry != std::filesystem::recursive_directory_iterator(); entry.increment(ignored))
-        std::filesystem::permissions(entry->path(), std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path, ignored);
+// Removed with the system's own calls, entry by entry, each tried once. The library's
+// remove_all spins for ever under Wine when an entry it listed is gone before its turn
+// comes, as the file behind a symbolic link is once the link is deleted. A read-only
+// file that a test left behind loses the attribute first: it would stop the folder's
+// removal, and the next test that is given the same process number.
+void remove_folder(const std::wstring& path) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring entry = path + L"\\" + name;
+            SetFileAttributesW(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const DWORD kind = found.dwFileAttributes;
+            if ((kind & FILE_ATTRIBUTE_DIRECTORY) && !(kind & FILE_ATTRIBUTE_REPARSE_POINT))
+                remove_folder(entry);
+            else if (kind & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveDirectoryW(entry.c_str());
+            else
+                DeleteFileW(entry.c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(path.c_str());
 }
 
 } // namespace
@@ -29,12 +44,12 @@ TemporaryFolder::TemporaryFolder() {
     path_ =
         std::filesystem::temp_directory_path() /
         ("pipetto-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
-    remove_folder(path_);
+    remove_folder(path_.wstring());
     std::filesystem::create_directories(path_);
 }
 
 TemporaryFolder::~TemporaryFolder() {
-    remove_folder(path_);
+    remove_folder(path_.wstring());
 }
 
 void TemporaryFolder::write(const std::string& name, const std::string& bytes) const {
