@@ -30,18 +30,11 @@ using tests::wait_until;
 
 namespace {
 
-std::string text_of(HWND window) {
-    wchar_t text[128] = {};
-    const auto length =
-        static_cast<size_t>(SendMessageW(window, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text)));
-    return std::string(text, text + length);
-}
-
 // The glyph button of a window that has this caption; leftmost first among equals.
 HWND glyph_button(HWND window, const std::string& caption) {
     HWND found = nullptr;
     for (HWND button : tests::children_of_class(window, L"TGlyphButton"))
-        if (IsWindowVisible(button) && text_of(button) == caption &&
+        if (IsWindowVisible(button) && tests::asked_text(button) == caption &&
             (!found || outer(button).left < outer(found).left))
             found = button;
     return found;
@@ -67,7 +60,7 @@ TEST(ContrastAndPixelSteps, AGreyCheckedOnWhiteThenAPixelSteppedOntoWithTheArrow
     const HWND html = tests::child_of_class(main, L"Edit", true);
     const HWND place = tests::child_of_class(main, L"Button", true);
     const auto shows = [&](HWND field, const std::string& text) {
-        return wait_until([&] { return text_of(field) == text; }, 2s);
+        return wait_until([&] { return tests::asked_text(field) == text; }, 2s);
     };
     const auto history = [&] { return folder.read("history.dat"); };
     const auto records = [&](size_t count) {
@@ -76,7 +69,7 @@ TEST(ContrastAndPixelSteps, AGreyCheckedOnWhiteThenAPixelSteppedOntoWithTheArrow
 
     // The grey kept, and chosen on the History page as the text colour.
     SetCursorPos(730, 530);
-    ASSERT_TRUE(shows(html, "#767676")) << text_of(html);
+    ASSERT_TRUE(shows(html, "#767676")) << tests::asked_text(html);
     tests::press_keys({VK_CONTROL}, 'S');
     ASSERT_TRUE(records(1)) << history().size();
     ASSERT_TRUE(tests::open_history_page(main));
@@ -89,13 +82,13 @@ TEST(ContrastAndPixelSteps, AGreyCheckedOnWhiteThenAPixelSteppedOntoWithTheArrow
     tests::type_keys({VK_DOWN, VK_DOWN, VK_RETURN});
     const HWND contrast = program.wait_for_window(L"TContrastForm", 3s);
     ASSERT_NE(contrast, nullptr);
-    EXPECT_EQ(text_of(contrast), " Contrast");
+    EXPECT_EQ(tests::asked_text(contrast), " Contrast");
 
     // Grabbing again, the background follows the cursor onto the white area; stopping
     // freezes it, and the verdict is copied.
     tests::press_keys({VK_CONTROL}, 'S');
     SetCursorPos(830, 530);
-    ASSERT_TRUE(shows(html, "#FFFFFF")) << text_of(html);
+    ASSERT_TRUE(shows(html, "#FFFFFF")) << tests::asked_text(html);
     tests::press_keys({VK_CONTROL}, 'S');
     ASSERT_TRUE(records(2)) << history().size();
     const HWND copy = glyph_button(contrast, "");
@@ -135,19 +128,19 @@ TEST(ContrastAndPixelSteps, AGreyCheckedOnWhiteThenAPixelSteppedOntoWithTheArrow
     tests::press_keys({VK_CONTROL}, 'S');
     tests::click_at({centre_of(loupe).x, outer(loupe).top + 4});
     SetCursorPos(855, 530);
-    ASSERT_TRUE(shows(place, " X : 855 Y : 530 ")) << text_of(place);
+    ASSERT_TRUE(shows(place, " X : 855 Y : 530 ")) << tests::asked_text(place);
 
     tests::press_keys({}, VK_RIGHT);
     EXPECT_TRUE(wait_until([] { return cursor().x == 856 && cursor().y == 530; }, 1s))
         << cursor().x << "," << cursor().y;
-    EXPECT_TRUE(shows(place, " X : 856 Y : 530 ")) << text_of(place);
-    EXPECT_EQ(text_of(html), "#FFFFFF");
+    EXPECT_TRUE(shows(place, " X : 856 Y : 530 ")) << tests::asked_text(place);
+    EXPECT_EQ(tests::asked_text(html), "#FFFFFF");
     tests::press_keys({VK_SHIFT}, VK_RIGHT);
     EXPECT_TRUE(wait_until([] { return cursor().x == 866; }, 1s)) << cursor().x;
-    EXPECT_TRUE(shows(html, "#1E90FF")) << text_of(html);
+    EXPECT_TRUE(shows(html, "#1E90FF")) << tests::asked_text(html);
     tests::press_keys({}, VK_DOWN);
     tests::press_keys({}, VK_LEFT);
-    EXPECT_TRUE(shows(place, " X : 865 Y : 531 ")) << text_of(place);
+    EXPECT_TRUE(shows(place, " X : 865 Y : 531 ")) << tests::asked_text(place);
 
     // The grab hotkey keeps the pixel stepped onto.
     tests::press_keys({VK_CONTROL}, 'S');

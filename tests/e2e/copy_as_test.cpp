@@ -29,13 +29,6 @@ using tests::wait_until;
 
 namespace {
 
-std::string text_of(HWND window) {
-    wchar_t text[128] = {};
-    const auto length =
-        static_cast<size_t>(SendMessageW(window, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text)));
-    return std::string(text, text + length);
-}
-
 bool menu_shows() {
     const HWND menu = FindWindowW(L"#32768", nullptr);
     return menu && IsWindowVisible(menu);
@@ -69,7 +62,8 @@ TEST(CopyAs, ThreeKeptColoursOneCopiedInEveryFormByTheKeysThenOklchFromTheFrozen
     for (const auto& [x, shown] :
          {std::pair{730, "#1E90FF"}, std::pair{830, "#767676"}, std::pair{930, "#FF8000"}}) {
         SetCursorPos(x, 530);
-        ASSERT_TRUE(wait_until([&] { return text_of(html) == shown; }, 2s)) << text_of(html);
+        ASSERT_TRUE(wait_until([&] { return tests::asked_text(html) == shown; }, 2s))
+            << tests::asked_text(html);
         tests::press_keys({VK_CONTROL}, 'S');
         ++kept;
         ASSERT_TRUE(wait_until([&] { return history().size() == kept * record_size; }, 3s))
@@ -112,7 +106,8 @@ TEST(CopyAs, ThreeKeptColoursOneCopiedInEveryFormByTheKeysThenOklchFromTheFrozen
     tests::press_keys({VK_CONTROL, VK_SHIFT}, VK_TAB);
     ASSERT_TRUE(wait_until([&] { return IsWindowVisible(html) != FALSE; }, 2s));
     SetCursorPos(930, 530);
-    ASSERT_TRUE(wait_until([&] { return text_of(html) == "#FF8000"; }, 2s)) << text_of(html);
+    ASSERT_TRUE(wait_until([&] { return tests::asked_text(html) == "#FF8000"; }, 2s))
+        << tests::asked_text(html);
     tests::press_keys({VK_CONTROL}, 'S');
     // The swatch: the panel 32 pixels high above the link to the online tool.
     HWND swatch = nullptr;
@@ -130,7 +125,7 @@ TEST(CopyAs, ThreeKeptColoursOneCopiedInEveryFormByTheKeysThenOklchFromTheFrozen
             tests::type_keys({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
         }),
         "oklch(73.19% 0.1858 52.985)");
-    EXPECT_EQ(text_of(html), "#FF8000");
+    EXPECT_EQ(tests::asked_text(html), "#FF8000");
 
     // With a field of the page focused, the menu key opens the same menu.
     tests::click_at({outer(html).right - 4, (outer(html).top + outer(html).bottom) / 2});

@@ -120,6 +120,17 @@ HWND button(HWND parent, const wchar_t* caption) {
     return nullptr;
 }
 
+std::wstring asked_wide_text(HWND window) {
+    wchar_t text[512] = {};
+    const auto length =
+        static_cast<size_t>(SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text)));
+    return std::wstring(text, length);
+}
+
+std::string asked_text(HWND window) {
+    return win::narrow(asked_wide_text(window));
+}
+
 void press_button(HWND parent, const wchar_t* caption) {
     PostMessageW(button(parent, caption), BM_CLICK, 0, 0);
 }

@@ -33,6 +33,11 @@ void choose_in_file_dialog(HWND dialog, const std::wstring& file_name);
 std::vector<std::string> file_dialog_types(HWND dialog);
 void choose_file_type(HWND dialog, int index);
 
+// A window's text, asked of the window itself: GetWindowText reads no edit control of
+// another process. As UTF-16, and as UTF-8.
+std::wstring asked_wide_text(HWND window);
+std::string asked_text(HWND window);
+
 // Presses a button of a window by its caption, as a click would, without waiting for
 // what the click starts.
 void press_button(HWND parent, const wchar_t* caption);

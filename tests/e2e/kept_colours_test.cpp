@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "desktop_user.h"
+#include "history_records.h"
 #include "keyboard.h"
 #include "pipetto_user.h"
 #include "running_program.h"
@@ -19,24 +20,17 @@
 using namespace pipetto;
 using namespace std::chrono_literals;
 using tests::history_record;
+using tests::record_size;
 using tests::RunningProgram;
 using tests::TemporaryFolder;
 
 namespace {
-
-constexpr size_t record_size = 186;
 
 std::string name_in_record(const std::string& history, size_t index) {
     const size_t at = index * record_size;
     if (history.size() < at + record_size)
         return "<none>";
     return history.substr(at + 1, static_cast<unsigned char>(history[at]));
-}
-
-std::string window_text_of(HWND window) {
-    wchar_t text[256] = {};
-    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    return std::string(text, text + wcslen(text));
 }
 
 } // namespace
@@ -51,7 +45,7 @@ TEST(KeptColours, AKeptColourARenameADeleteAndAnImportAreOnDiskBeforeAKill) {
     ASSERT_NE(main, nullptr);
     // The Grab page shows the colour under the cursor before anything else is done.
     const HWND first_field = tests::child_of_class(main, L"Edit", true);
-    ASSERT_TRUE(tests::wait_until([&] { return !window_text_of(first_field).empty(); }, 3s));
+    ASSERT_TRUE(tests::wait_until([&] { return !tests::asked_text(first_field).empty(); }, 3s));
     ASSERT_TRUE(tests::open_history_page(main));
     const HWND list = tests::child_of_class(main, L"SysListView32");
     const HWND header = tests::child_of_class(list, L"SysHeader32");
@@ -74,8 +68,8 @@ TEST(KeptColours, AKeptColourARenameADeleteAndAnImportAreOnDiskBeforeAKill) {
     // A click on the first row, then one more letter at the end of its name.
     tests::click_at(row_point(0));
     const HWND item_name = tests::child_of_class(main, L"Edit", true);
-    ASSERT_TRUE(tests::wait_until([&] { return window_text_of(item_name) == "first"; }, 2s))
-        << window_text_of(item_name);
+    ASSERT_TRUE(tests::wait_until([&] { return tests::asked_text(item_name) == "first"; }, 2s))
+        << tests::asked_text(item_name);
     RECT edit;
     GetWindowRect(item_name, &edit);
     tests::click_at({edit.right - 4, (edit.top + edit.bottom) / 2});
@@ -144,8 +138,8 @@ TEST(KeptColours, BeyondTheFirst5000TheRecordsStayBehindTheListAndTheRunsChanges
     // The first row renamed, the second deleted.
     tests::click_at(row_point(0));
     const HWND item_name = tests::child_of_class(main, L"Edit", true);
-    ASSERT_TRUE(tests::wait_until([&] { return window_text_of(item_name) == "colour 1"; }, 2s))
-        << window_text_of(item_name);
+    ASSERT_TRUE(tests::wait_until([&] { return tests::asked_text(item_name) == "colour 1"; }, 2s))
+        << tests::asked_text(item_name);
     RECT edit;
     GetWindowRect(item_name, &edit);
     tests::click_at({edit.right - 4, (edit.top + edit.bottom) / 2});

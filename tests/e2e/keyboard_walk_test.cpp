@@ -14,6 +14,7 @@
 
 #include "desktop_user.h"
 #include "framework/win/win_text.h"
+#include "history_records.h"
 #include "keyboard.h"
 #include "pipetto_user.h"
 #include "running_program.h"
@@ -22,18 +23,11 @@
 
 using namespace pipetto;
 using namespace std::chrono_literals;
+using tests::record_size;
 using tests::RunningProgram;
 using tests::TemporaryFolder;
 
 namespace {
-
-constexpr size_t record_size = 186;
-
-std::string text_of(HWND window) {
-    wchar_t text[256] = {};
-    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    return win::narrow(text);
-}
 
 std::string name_in_record(const std::string& history, size_t index) {
     const size_t at = index * record_size;
@@ -141,8 +135,8 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuA
     ASSERT_TRUE(tests::wait_until([&] { return GetForegroundWindow() == main; }, 3s));
     const HWND pages = tests::child_of_class(main, L"SysTabControl32");
     const HWND html_field = tests::child_of_class(main, L"Edit", true);
-    ASSERT_TRUE(tests::wait_until([&] { return !text_of(html_field).empty(); }, 3s));
-    const std::string resting_colour = text_of(html_field);
+    ASSERT_TRUE(tests::wait_until([&] { return !tests::asked_text(html_field).empty(); }, 3s));
+    const std::string resting_colour = tests::asked_text(html_field);
 
     // The loupe button shows its glass on the button's face, at rest and under the pointer.
     const RECT loupe_button = screen_rect(shown_glyph_buttons(main).front());
@@ -152,7 +146,8 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuA
     EXPECT_EQ(red_pixels_in(loupe_button), 0);
     SetCursorPos(700, 700);
     // The fields show the colour there again; a later change would undo Tab's selection.
-    ASSERT_TRUE(tests::wait_until([&] { return text_of(html_field) == resting_colour; }, 3s));
+    ASSERT_TRUE(
+        tests::wait_until([&] { return tests::asked_text(html_field) == resting_colour; }, 3s));
 
     // Tab: the tabs first, then the Html field, whose text Ctrl+C copies.
     tests::type_keys({VK_TAB});
@@ -162,8 +157,8 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuA
     ASSERT_TRUE(tests::wait_until([&] { return tests::focus_of(main) == html_field; }, 2s))
         << tests::class_of(tests::focus_of(main));
     copy_and_wait([] { tests::press_keys({VK_CONTROL}, 'C'); });
-    EXPECT_TRUE(
-        tests::wait_until([&] { return tests::clipboard_text() == text_of(html_field); }, 2s))
+    EXPECT_TRUE(tests::wait_until(
+        [&] { return tests::clipboard_text() == tests::asked_text(html_field); }, 2s))
         << tests::clipboard_text();
 
     // Ctrl+Tab: the History page, with the keys in its list.
@@ -182,8 +177,8 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuA
     ASSERT_EQ(program.answer_message_boxes(1, 3s).size(), 1u);
     tests::type_keys({'B'});
     ASSERT_EQ(program.answer_message_boxes(1, 3s).size(), 1u);
-    EXPECT_TRUE(tests::wait_until([&] { return text_of(item_name) == "ab"; }, 2s))
-        << text_of(item_name);
+    EXPECT_TRUE(tests::wait_until([&] { return tests::asked_text(item_name) == "ab"; }, 2s))
+        << tests::asked_text(item_name);
     tests::press_keys({VK_SHIFT}, VK_TAB);
     ASSERT_TRUE(tests::wait_until([&] { return tests::focus_of(main) == list; }, 2s));
 
@@ -265,7 +260,7 @@ TEST_F(Keyboard, AWalkOfTheMainWindowWithoutTheMouseCopiesRenamesAndUsesTheMenuA
     // Tab to the name field: the row's name, all selected, gives way to the one typed.
     tests::type_keys({VK_TAB});
     ASSERT_TRUE(tests::wait_until([&] { return tests::focus_of(main) == item_name; }, 2s));
-    EXPECT_EQ(text_of(item_name), "second");
+    EXPECT_EQ(tests::asked_text(item_name), "second");
     tests::type_keys({'S', 'K', 'Y'});
     EXPECT_TRUE(tests::wait_until([&] { return name_in_record(history(), 1) == "sky"; }, 2s))
         << name_in_record(history(), 1);

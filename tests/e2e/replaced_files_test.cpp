@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "desktop_user.h"
+#include "history_records.h"
 #include "keyboard.h"
 #include "linux_program.h"
 #include "pipetto_user.h"
@@ -23,12 +24,11 @@
 using namespace pipetto;
 using namespace std::chrono_literals;
 using tests::history_record;
+using tests::record_size;
 using tests::RunningProgram;
 using tests::TemporaryFolder;
 
 namespace {
-
-constexpr size_t record_size = 186;
 
 std::vector<std::string> names_in(const std::filesystem::path& folder) {
     std::vector<std::string> names;

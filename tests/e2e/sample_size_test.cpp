@@ -33,23 +33,11 @@ using tests::wait_until;
 
 namespace {
 
-std::wstring title_of(HWND window) {
-    wchar_t text[128] = {};
-    const auto length =
-        static_cast<size_t>(SendMessageW(window, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text)));
-    return std::wstring(text, length);
-}
-
-std::string text_of(HWND window) {
-    const std::wstring text = title_of(window);
-    return std::string(text.begin(), text.end());
-}
-
 // The loupe button: the leftmost glyph button without a caption.
 HWND loupe_button(HWND main) {
     HWND found = nullptr;
     for (HWND button : tests::children_of_class(main, L"TGlyphButton"))
-        if (IsWindowVisible(button) && title_of(button).empty() &&
+        if (IsWindowVisible(button) && tests::asked_wide_text(button).empty() &&
             (!found || outer(button).left < outer(found).left))
             found = button;
     return found;
@@ -138,7 +126,7 @@ TEST(SampleSize, ACheckerboardReadAsTheMeanOfThreeByThreeInLinearLightKeptAndSta
         const HWND html = tests::child_of_class(main, L"Edit", true);
         const HWND place = tests::child_of_class(main, L"Button", true);
         const auto shows = [&](HWND field, const std::string& text) {
-            return wait_until([&] { return text_of(field) == text; }, 2s);
+            return wait_until([&] { return tests::asked_text(field) == text; }, 2s);
         };
         const auto history = [&] { return folder.read("history.dat"); };
 
@@ -147,33 +135,36 @@ TEST(SampleSize, ACheckerboardReadAsTheMeanOfThreeByThreeInLinearLightKeptAndSta
         tests::click_at(centre_of(loupe_button(main)));
         const HWND loupe = program.wait_for_window(L"TLoupeForm", 3s);
         ASSERT_NE(loupe, nullptr);
-        EXPECT_EQ(title_of(loupe), L" Loupe");
+        EXPECT_EQ(tests::asked_wide_text(loupe), L" Loupe");
         tests::click_at({centre_of(loupe).x, outer(loupe).top + 4});
         SetCursorPos(white.x, white.y);
-        ASSERT_TRUE(shows(html, "#FFFFFF")) << text_of(html);
+        ASSERT_TRUE(shows(html, "#FFFFFF")) << tests::asked_text(html);
 
         tests::press_keys({}, VK_OEM_PLUS);
-        EXPECT_TRUE(wait_until([&] { return title_of(loupe) == L" Loupe 3\u00D73"; }, 2s))
-            << text_of(loupe);
-        EXPECT_TRUE(shows(html, "#C5C5C5")) << text_of(html);
+        EXPECT_TRUE(
+            wait_until([&] { return tests::asked_wide_text(loupe) == L" Loupe 3\u00D73"; }, 2s))
+            << tests::asked_text(loupe);
+        EXPECT_TRUE(shows(html, "#C5C5C5")) << tests::asked_text(html);
         // The keypad's keys, and the wheel over the loupe, step as well.
         tests::press_keys({}, VK_ADD);
-        EXPECT_TRUE(shows(html, "#BFBFBF")) << text_of(html);
-        EXPECT_EQ(title_of(loupe), L" Loupe 5\u00D75");
+        EXPECT_TRUE(shows(html, "#BFBFBF")) << tests::asked_text(html);
+        EXPECT_EQ(tests::asked_wide_text(loupe), L" Loupe 5\u00D75");
         tests::press_keys({}, VK_SUBTRACT);
-        EXPECT_TRUE(shows(html, "#C5C5C5")) << text_of(html);
+        EXPECT_TRUE(shows(html, "#C5C5C5")) << tests::asked_text(html);
         SetCursorPos(centre_of(loupe).x, centre_of(loupe).y);
         turn_wheel(3);
-        EXPECT_TRUE(wait_until([&] { return title_of(loupe) == L" Loupe 31\u00D731"; }, 2s))
-            << text_of(loupe);
+        EXPECT_TRUE(
+            wait_until([&] { return tests::asked_wide_text(loupe) == L" Loupe 31\u00D731"; }, 2s))
+            << tests::asked_text(loupe);
         turn_wheel(-3);
-        EXPECT_TRUE(wait_until([&] { return title_of(loupe) == L" Loupe 3\u00D73"; }, 2s))
-            << text_of(loupe);
+        EXPECT_TRUE(
+            wait_until([&] { return tests::asked_wide_text(loupe) == L" Loupe 3\u00D73"; }, 2s))
+            << tests::asked_text(loupe);
 
         // The caption names the centre, and the grab hotkey keeps the mean.
         SetCursorPos(white.x, white.y);
-        EXPECT_TRUE(shows(place, " X : 731 Y : 531 ")) << text_of(place);
-        ASSERT_TRUE(shows(html, "#C5C5C5")) << text_of(html);
+        EXPECT_TRUE(shows(place, " X : 731 Y : 531 ")) << tests::asked_text(place);
+        ASSERT_TRUE(shows(html, "#C5C5C5")) << tests::asked_text(html);
         tests::press_keys({VK_CONTROL}, 'S');
         ASSERT_TRUE(wait_until([&] { return history().size() == record_size; }, 3s))
             << history().size();
@@ -191,19 +182,22 @@ TEST(SampleSize, ACheckerboardReadAsTheMeanOfThreeByThreeInLinearLightKeptAndSta
     ASSERT_NE(main, nullptr);
     const HWND html = tests::child_of_class(main, L"Edit", true);
     SetCursorPos(white.x, white.y);
-    EXPECT_TRUE(wait_until([&] { return text_of(html) == "#C5C5C5"; }, 2s)) << text_of(html);
+    EXPECT_TRUE(wait_until([&] { return tests::asked_text(html) == "#C5C5C5"; }, 2s))
+        << tests::asked_text(html);
     tests::click_at(centre_of(loupe_button(main)));
     const HWND loupe = again.wait_for_window(L"TLoupeForm", 3s);
     ASSERT_NE(loupe, nullptr);
-    EXPECT_EQ(title_of(loupe), L" Loupe 3\u00D73");
+    EXPECT_EQ(tests::asked_wide_text(loupe), L" Loupe 3\u00D73");
     tests::click_at({centre_of(loupe).x, outer(loupe).top + 4});
     SetCursorPos(white.x, white.y);
     tests::press_keys({}, VK_OEM_MINUS);
-    EXPECT_TRUE(wait_until([&] { return title_of(loupe) == L" Loupe"; }, 2s)) << text_of(loupe);
-    EXPECT_TRUE(wait_until([&] { return text_of(html) == "#FFFFFF"; }, 2s)) << text_of(html);
+    EXPECT_TRUE(wait_until([&] { return tests::asked_wide_text(loupe) == L" Loupe"; }, 2s))
+        << tests::asked_text(loupe);
+    EXPECT_TRUE(wait_until([&] { return tests::asked_text(html) == "#FFFFFF"; }, 2s))
+        << tests::asked_text(html);
     // Past the smallest size nothing changes.
     tests::press_keys({}, VK_OEM_MINUS);
-    EXPECT_EQ(title_of(loupe), L" Loupe");
+    EXPECT_EQ(tests::asked_wide_text(loupe), L" Loupe");
     PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_EQ(again.wait_for_exit(), 0);
     EXPECT_EQ(folder.read("config.ini"), nine_lines);

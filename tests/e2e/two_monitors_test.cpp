@@ -55,13 +55,8 @@ bool wholly_inside(const ScreenRect& window, const ScreenRect& area) {
 // The texts of the main window's child windows of a class.
 std::vector<std::string> child_texts(HWND main, const wchar_t* window_class) {
     std::vector<std::string> texts;
-    for (HWND child : tests::children_of_class(main, window_class)) {
-        // Asked for: GetWindowText reads no edit control of another process.
-        wchar_t text[64] = {};
-        const auto length = static_cast<size_t>(
-            SendMessageW(child, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text)));
-        texts.push_back(win::narrow(std::wstring_view(text, length)));
-    }
+    for (HWND child : tests::children_of_class(main, window_class))
+        texts.push_back(tests::asked_text(child));
     return texts;
 }
 
