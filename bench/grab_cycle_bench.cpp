@@ -25,6 +25,7 @@
 #include "colour/area_colour.h"
 #include "contrast/contrast_form.h"
 #include "framework/win/application.h"
+#include "framework/win/dib_format.h"
 #include "framework/win/handles.h"
 #include "solid_window.h"
 
@@ -150,13 +151,8 @@ int main() {
             }
             // Its parts: the monitors that meet the square, and the copy into a bitmap.
             std::vector<double> monitors, copy;
-            BITMAPINFO format{};
-            format.bmiHeader.biSize = sizeof format.bmiHeader;
-            format.bmiHeader.biWidth = largest_sample_size;
-            format.bmiHeader.biHeight = -largest_sample_size;
-            format.bmiHeader.biPlanes = 1;
-            format.bmiHeader.biBitCount = 32;
-            format.bmiHeader.biCompression = BI_RGB;
+            const BITMAPINFO format =
+                win::top_down_32_bit_format(largest_sample_size, largest_sample_size);
             void* bits = nullptr;
             win::Bitmap bitmap(
                 CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "framework/win/application.h"
+#include "framework/win/dib_format.h"
 #include "framework/win/handles.h"
 #include "framework/win/system_library.h"
 #include "framework/win/win_text.h"
@@ -69,13 +70,8 @@ GlyphPixels pixels_of(HBITMAP bitmap) {
     if (!bitmap || !GetObjectW(bitmap, sizeof shape, &shape) || shape.bmWidth <= 0 ||
         shape.bmHeight <= 0)
         return copy;
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = shape.bmWidth;
-    format.bmiHeader.biHeight = -shape.bmHeight; // top row first
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    // Not const: GetDIBits may fill in the rest of the header.
+    BITMAPINFO format = win::top_down_32_bit_format(shape.bmWidth, shape.bmHeight);
     std::vector<RGBQUAD> quads(static_cast<size_t>(shape.bmWidth) * shape.bmHeight);
     // Any DC tells GetDIBits the format; a memory DC is made without the server, the
     // screen's is not.
@@ -862,13 +858,7 @@ void TGlyphButton::draw_cell(HDC dc, const GlyphPixels& image, int cells, int ce
                 image.at(column, row) == transparent ? face : image.at(column, row);
             quads.push_back({GetBValue(pixel), GetGValue(pixel), GetRValue(pixel), 0});
         }
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = cell_width;
-    format.bmiHeader.biHeight = -image.height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO format = win::top_down_32_bit_format(cell_width, image.height);
     const int u = unit();
     StretchDIBits(dc, x, y, cell_width * u, image.height * u, 0, 0, cell_width, image.height,
                   quads.data(), &format, DIB_RGB_COLORS, SRCCOPY);

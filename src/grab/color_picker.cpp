@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "colour/area_colour.h"
+#include "framework/win/dib_format.h"
 
 namespace pipetto {
 namespace {
@@ -93,13 +94,8 @@ TColor TColorPicker::AreaColourAt(POINT centre, int size) {
     if (cut.parts().empty())
         return unreadable_pixel;
     if (!square_dc_) {
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = largest_sample_size;
-        format.bmiHeader.biHeight = -largest_sample_size; // top-down
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        format.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO format =
+            win::top_down_32_bit_format(largest_sample_size, largest_sample_size);
         void* bits = nullptr;
         win::Bitmap bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
         win::MemoryDC dc(CreateCompatibleDC(nullptr));

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "desktop_user.h"
+#include "framework/win/dib_format.h"
 #include "framework/win/handles.h"
 #include "grab/color_picker.h"
 #include "history_records.h"
@@ -89,13 +90,7 @@ class Checkerboard {
             for (int x = 0; x < side; ++x)
                 pixels[static_cast<size_t>(y * side + x)] =
                     (x + y + odd_corner) % 2 ? 0x000000 : 0xFFFFFF;
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = side;
-        format.bmiHeader.biHeight = -side; // top-down
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        format.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO format = win::top_down_32_bit_format(side, side);
         SetDIBitsToDevice(reinterpret_cast<HDC>(wparam), 0, 0, side, side, 0, 0, 0, side,
                           pixels.data(), &format, DIB_RGB_COLORS);
         return 1;
